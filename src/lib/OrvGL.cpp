@@ -1,0 +1,27 @@
+#include "lib/OrvGL.h"
+
+#include <cstdio>
+
+#include "platform/OrvRenderWindow.h"
+
+OrvPlat_Window* OrvRenderHwnd = nullptr;
+
+Int08 InitGL(void)
+{
+    OrvPlat_MakeContextCurrent(OrvRenderHwnd);
+    glewExperimental = GL_TRUE;
+    GLenum rc = glewInit();
+    // GLX-only builds of GLEW report "no GLX display" under some servers although every entry
+    // point loaded; the design carries on either way.
+    if (rc != GLEW_OK) printf("glewInit: %s\n", (const char*)glewGetErrorString(rc));
+    return 1;
+}
+
+Int08 SwapGLBuffer(void)
+{
+    glFinish();
+    OrvPlat_SwapBuffers(OrvRenderHwnd);
+    return 1;
+}
+
+void DeInitGL(void) { OrvPlat_ReleaseContext(); }

@@ -1,0 +1,34 @@
+// Process start-up: X11 is told that several threads will own display connections (the render
+// window and the frame-entry window live on different workers), and the working directory becomes
+// the executable's folder so that the design's relative ./Res/ paths hold from anywhere.
+#include "platform/OrvPlatform.h"
+
+#include <X11/Xlib.h>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+struct Struct_OrvPlat_Instance { std::string exeDir; };
+
+static std::string OrvPlat_ExecutableDir(const char* argv0)
+{
+    char path[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", path, sizeof(path) - 1);
+    std::string exe = n > 0 ? std::string(path, (size_t)n) : std::string(argv0 ? argv0 : "");
+    size_t slash = exe.rfind('/');
+    return slash == std::string::npos ? std::string(".") : exe.substr(0, slash);
+}
+
+OrvPlat_Instance* OrvPlat_InitProcess(const char* argv0)
+{
+    static Struct_OrvPlat_Instance instance;
+    XInitThreads();
+    instance.exeDir = OrvPlat_ExecutableDir(argv0);
+    if (chdir(instance.exeDir.c_str()) != 0)
+        printf("cannot enter %s: %s\n", instance.exeDir.c_str(), strerror(errno));
+    // Console lines must reach a pipe or a log file as they happen, not when a buffer fills.
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+    return &instance;
+}
