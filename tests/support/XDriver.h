@@ -1,0 +1,23 @@
+/* Drives top-level windows from outside the program, as a person at the screen would: find a
+ * window by its title, read its place and size, press keys into it, press its close box. Uses its
+ * own X connection, so it works on windows of this process and of child processes alike. */
+#ifndef XDRIVER_H
+#define XDRIVER_H
+
+#include <string>
+
+struct XDrv_Geometry { int x, y, w, h; bool viewable; };
+
+/* The window whose title is exactly `title`, waiting up to timeoutMs for it to appear; 0 if none. */
+unsigned long XDrv_FindWindow(const std::string& title, int timeoutMs);
+/* Place (root coordinates) and size of the window; false when it no longer exists. */
+bool XDrv_GetGeometry(unsigned long window, XDrv_Geometry* geometry);
+/* Gives the window the keyboard focus and presses and releases the key (an X keysym name such as
+ * "Escape" or "a"). */
+void XDrv_PressKey(unsigned long window, const std::string& keysym);
+/* Asks the window to close the way a window manager's close box does (WM_DELETE_WINDOW). */
+void XDrv_Close(unsigned long window);
+/* True while a window with this title exists. */
+bool XDrv_WindowExists(const std::string& title);
+
+#endif
