@@ -23,7 +23,8 @@ Int08 OrvPlat_Ipv6Usable(const char* host)
 {
     struct addrinfo hints;
     memset(&hints, 0, sizeof(hints));
-    hints.ai_flags = AI_PASSIVE;
+    // Numeric only: the check must never wait for a name server.
+    hints.ai_flags = AI_PASSIVE | AI_NUMERICHOST;
     hints.ai_family = AF_INET6;
     hints.ai_socktype = SOCK_STREAM;
     struct addrinfo* res = nullptr;
