@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
@@ -131,6 +132,10 @@ static void CDUC_Task_ServeOne(void)
         int nonBlocking = 1;
         ioctl(s, FIONBIO, &nonBlocking);
         fcntl(s, F_SETFD, FD_CLOEXEC);
+        // Answers go out as two small sends (frame header, BP header): without this, Nagle holds
+        // the second until the head unit's delayed acknowledgement, some 40 ms per answer.
+        int one = 1;
+        setsockopt(s, IPPROTO_TCP, TCP_NODELAY, &one, sizeof(one));
     }
     pthread_mutex_lock(&mCduc_Task_SockMutex);
     clnSocket = s;
