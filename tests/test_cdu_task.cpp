@@ -9,6 +9,8 @@
 #include <thread>
 
 #include "OrvTask/CduCommunication.h"
+#include "Protocol/Cdu_TCP.h"
+#include "Protocol/Cdu_TCP_App.h"
 #include "platform/OrvPlatform.h"
 
 namespace {
@@ -62,6 +64,21 @@ TEST(CduTask, DesktopNetworkCheck)
     while (flag == 0 && std::chrono::steady_clock::now() - start < std::chrono::seconds(3))
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(flag, 1);
+}
+
+TEST(CduTask, ServingTheInvalidSocketOfAFailedAcceptEndsAtOnce)
+{
+    CDU_TCP_SetInitialValue();
+    MusicInfo.Enable = 1;
+    const UInt08 upd = MusicInfo.UpdMusic;
+    volatile Int08 quit = 0;
+    auto start = std::chrono::steady_clock::now();
+    CDU_TCP_Serve(INVALID_SOCKET, &quit);
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(ms, 500);
+    EXPECT_EQ(CduComSrvPnt, 0x2017u);
+    EXPECT_EQ(MusicInfo.Enable, 0) << "the store was reset";
+    EXPECT_NE(MusicInfo.UpdMusic, upd);
 }
 
 TEST(CduTask, WithoutTheNetworkNoServerOpensAndStopReturns)

@@ -427,7 +427,8 @@ void CDU_TCP_Serve(SOCKET sockFd, const volatile Int08* quitFlg)
     UInt32 preTick = CDU_TCP_NowMs();
     CduComSrvPnt = 0x2000;
 
-    while (*quitFlg != 1) {
+    // A failed accept hands the invalid socket on; poll would skip it and wait, so end at once.
+    while (*quitFlg != 1 && clientSockFd != INVALID_SOCKET) {
         UInt32 currTick = CDU_TCP_NowMs();
         UInt32 loopDuration = currTick - preTick;
         preTick = currTick;
