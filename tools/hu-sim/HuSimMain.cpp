@@ -45,6 +45,7 @@ struct Options {
     std::string       host = "::1";
     uint16_t          port = 8090;
     int               holdMs = 2000;
+    int               cliHoldMs = -1; /* --hold-ms wins over the scenario files */
     bool              start = true;
     bool              end = true;
     std::vector<Step> steps;
@@ -162,7 +163,7 @@ bool ParseArgs(int argc, char** argv, Options* opt)
         } else if (a == "--hold-ms") {
             const char* v = next("milliseconds");
             if (!v) return false;
-            opt->holdMs = atoi(v);
+            opt->cliHoldMs = atoi(v);
         } else if (a == "--no-start") {
             opt->start = false;
         } else if (a == "--no-end") {
@@ -261,6 +262,7 @@ int main(int argc, char** argv)
         Usage();
         return 2;
     }
+    if (opt.cliHoldMs >= 0) opt.holdMs = opt.cliHoldMs;
     int fd = HuSim_Connect(opt.host, opt.port);
     if (fd < 0) {
         fprintf(stderr, "hu-sim: cannot connect to [%s]:%u\n", opt.host.c_str(), (unsigned)opt.port);
