@@ -102,6 +102,14 @@ bool SetText(Int08* field, size_t size, const cJSON* obj, const char* key)
 
 #define SET_TEXT(field, obj, key) SetText((field), sizeof(field), (obj), (key))
 
+// Steps a change counter after everything it announces is in place: the fence keeps the field
+// writes before the counter's on any processor.
+template <typename T> void StepCounter(T& counter)
+{
+    __atomic_thread_fence(__ATOMIC_RELEASE);
+    counter = (T)(counter + 1);
+}
+
 bool InTimeRange(Int32 v) { return v >= 0 && v <= CDU_TIME_MAX; }
 
 /* --- cover pictures -------------------------------------------------------------------------- */
@@ -149,6 +157,7 @@ template <typename Rec> void ApplyCover(Rec& rec, UInt08 source, const UInt08* b
         return;
     }
     rec.HasCover = 0;
+    __atomic_thread_fence(__ATOMIC_RELEASE); // HasCover drops before the pixels change
     Int32 w = 0, hgt = 0;
     UInt32 fmt = 0;
     void* pixels = rec.PicBmp;
@@ -182,9 +191,9 @@ void DisableNav(void)
     NavInfo.CameraSpeed = 0;
     NavInfo.LimitedSpeed = 0;
     NavInfo.RoadRemainDis = 0;
-    NavInfo.UpdRemainInfo1++;
-    NavInfo.UpdCurrRoadName++;
-    NavInfo.UpdNextRoadName++;
+    StepCounter(NavInfo.UpdRemainInfo1);
+    StepCounter(NavInfo.UpdCurrRoadName);
+    StepCounter(NavInfo.UpdNextRoadName);
 }
 
 void DisableMusic(void)
@@ -201,7 +210,7 @@ void DisableMusic(void)
     MusicInfo.Enable = 0;
     MusicInfo.Duration = 100;
     MusicInfo.Status = PlayStatus_Stop;
-    MusicInfo.UpdMusic++;
+    StepCounter(MusicInfo.UpdMusic);
     ReleaseMediaSrc(Media_Src_Music);
 }
 
@@ -217,7 +226,7 @@ void DisableRadio(void)
     RadioInfo.PicHashCode = 0;
     RadioInfo.Enable = 0;
     RadioInfo.Status = PlayStatus_Stop;
-    RadioInfo.UpdRadio++;
+    StepCounter(RadioInfo.UpdRadio);
     ReleaseMediaSrc(Media_Src_Radio);
 }
 
@@ -234,7 +243,7 @@ void DisableNetRadio(void)
     NetRadioInfo.Duration = 100;
     NetRadioInfo.Progress = 60;
     NetRadioInfo.Type = NRADIO_TYPE_NET;
-    NetRadioInfo.UpdNetRadio++;
+    StepCounter(NetRadioInfo.UpdNetRadio);
     ReleaseMediaSrc(Media_Src_NetRadio);
 }
 
@@ -249,14 +258,14 @@ void DisableWeather(void)
     WeatherInfo.Enable = 0;
     WeatherInfo.DayTmp = 0;
     WeatherInfo.NightTmp = 0;
-    WeatherInfo.UpdWth++;
+    StepCounter(WeatherInfo.UpdWth);
 }
 
 void DisableAccount(void)
 {
     AccountInfo.CurrUsrName[0] = 0;
     AccountInfo.Enable = 0;
-    AccountInfo.UpdAccount++;
+    StepCounter(AccountInfo.UpdAccount);
 }
 
 /* --- services: each returns false where the document breaks off ------------------------------ */
@@ -275,11 +284,11 @@ bool DecodeNav(const cJSON* doc, Int32 enable)
     if (!GetDecimal(nav, "NavIcon", &icon) || !GetDecimal(nav, "RoadRemainDis", &remain)) return false;
     NavInfo.NavIcon = (UInt08)icon;
     NavInfo.RoadRemainDis = remain;
-    if (SET_TEXT(NavInfo.CurrRoadName, nav, "CurRoadName")) NavInfo.UpdCurrRoadName++;
-    if (SET_TEXT(NavInfo.NextRoadName, nav, "NexRoadName")) NavInfo.UpdNextRoadName++;
+    if (SET_TEXT(NavInfo.CurrRoadName, nav, "CurRoadName")) StepCounter(NavInfo.UpdCurrRoadName);
+    if (SET_TEXT(NavInfo.NextRoadName, nav, "NexRoadName")) StepCounter(NavInfo.UpdNextRoadName);
     bool dis = SET_TEXT(NavInfo.RemainDis1, nav, "SegRemainDis1");
     bool time = SET_TEXT(NavInfo.RemainTime1, nav, "SegRemaintime1");
-    if (dis || time) NavInfo.UpdRemainInfo1++;
+    if (dis || time) StepCounter(NavInfo.UpdRemainInfo1);
     return true;
 }
 
@@ -312,7 +321,7 @@ bool DecodeMusic(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08* bi
         updFlg = true;
     }
     ApplyCover(MusicInfo, Media_Src_Music, bin, binSz, &updFlg);
-    if (updFlg) MusicInfo.UpdMusic++;
+    if (updFlg) StepCounter(MusicInfo.UpdMusic);
     if (MusicInfo.Status == PlayStatus_Playing || MusicInfo.Status == PlayStatus_Pause) CduMediaSrc = Media_Src_Music;
     else ReleaseMediaSrc(Media_Src_Music);
     return true;
@@ -337,7 +346,7 @@ bool DecodeRadio(const cJSON* doc, Int32 enable, const UInt08* bin, UInt32 binSz
     updFlg = SET_TEXT(RadioInfo.Frequency, radio, "fre") || updFlg;
     updFlg = SET_TEXT(RadioInfo.Name, radio, "name") || updFlg;
     ApplyCover(RadioInfo, Media_Src_Radio, bin, binSz, &updFlg);
-    if (updFlg) RadioInfo.UpdRadio++;
+    if (updFlg) StepCounter(RadioInfo.UpdRadio);
     if (RadioInfo.Status == PlayStatus_Playing || RadioInfo.Status == PlayStatus_Search) CduMediaSrc = Media_Src_Radio;
     else ReleaseMediaSrc(Media_Src_Radio);
     return true;
@@ -365,7 +374,7 @@ bool DecodeNetRadio(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08*
     bool updFlg = SET_TEXT(NetRadioInfo.Frequency, obj, "fre");
     updFlg = SET_TEXT(NetRadioInfo.Name, obj, "name") || updFlg;
     ApplyCover(NetRadioInfo, Media_Src_NetRadio, bin, binSz, &updFlg);
-    if (updFlg) NetRadioInfo.UpdNetRadio++;
+    if (updFlg) StepCounter(NetRadioInfo.UpdNetRadio);
     CduMediaSrc = Media_Src_NetRadio;
     return true;
 }
@@ -401,7 +410,7 @@ bool DecodeWeather(const cJSON* doc, Int32 enable)
     updFlg = SetSignedByte(&WeatherInfo.StatusId, typeId) || updFlg;
     updFlg = SET_TEXT(WeatherInfo.City, w, "city") || updFlg;
     updFlg = SET_TEXT(WeatherInfo.Status, w, "type") || updFlg;
-    if (updFlg) WeatherInfo.UpdWth++;
+    if (updFlg) StepCounter(WeatherInfo.UpdWth);
     return true;
 }
 
@@ -415,7 +424,7 @@ bool DecodeAccount(const cJSON* doc, Int32 enable)
     AccountInfo.Enable = 1;
     const cJSON* account = cJSON_GetObjectItem(doc, "account");
     if (account == nullptr || !IsStringItem(account, "main")) return false;
-    if (SET_TEXT(AccountInfo.CurrUsrName, account, "main")) AccountInfo.UpdAccount++;
+    if (SET_TEXT(AccountInfo.CurrUsrName, account, "main")) StepCounter(AccountInfo.UpdAccount);
     return true;
 }
 
