@@ -87,4 +87,84 @@ typedef struct Struct_Model3DVbo {
     void*  idx;        /* face_num x 3 indices of idx_type bytes */
 } Model3DVbo;
 
+/* Head-unit frames. Every frame starts with a 16-byte frame header; a frame whose data_size is 16
+ * or more carries a 16-byte BP header, then json_size bytes of JSON text (no terminating zero),
+ * then a binary part (the rest). Multi-byte fields are big-endian on the wire; the records hold
+ * them as they travel, the protocol converts. */
+typedef struct Struct_FrameHeader {
+    UInt08 version;       /* protocol version, 1 */
+    UInt08 compress : 4;  /* FRM_COMPRESS_* */
+    UInt08 encrypt : 4;   /* FRM_ENCRYPT_* */
+    UInt08 frm_type;      /* FRM_TYPE_* */
+    UInt08 srv_type;      /* FRM_SRV_* */
+    UInt08 frm_info;      /* FRM_INF_* */
+    UInt08 session_id;
+    UInt08 frm_id;        /* number within a multi-frame sequence */
+    UInt08 reserve8;
+    UInt32 data_size;     /* bytes after this header */
+    UInt08 reserve13;
+    UInt08 reserve14;
+    UInt08 reserve15;
+    UInt08 reserve16;
+} FrameHeader;
+
+typedef union Union_FrameHeader {
+    FrameHeader hdr;
+    Int08       buff[16];
+    UInt08      unbuf[16];
+} UnFrameHeader;
+
+typedef struct Struct_BpBinHeader {
+    UInt08 rpc_type;      /* RPC_TYPE_* */
+    UInt08 reserve1;
+    UInt08 reserve2;
+    UInt08 reserve3;
+    UInt32 rpc_name;      /* RPC_* */
+    UInt32 rpc_msg_no;    /* a reply carries the number of the frame it answers */
+    UInt32 json_size;
+} BpBinHeader;
+
+typedef union Union_BpBinHeader {
+    BpBinHeader hdr;
+    Int08       buff[16];
+    UInt08      unbuf[16];
+} UnBpBinHeader;
+
+#ifdef __cplusplus
+static_assert(sizeof(FrameHeader) == 16 && sizeof(BpBinHeader) == 16, "head-unit headers are 16 bytes");
+#endif
+
+/* Head-unit frame constants. */
+enum {
+    FRM_COMPRESS_NONE = 0, FRM_COMPRESS_1 = 1,
+    FRM_ENCRYPT_NONE = 0, FRM_ENCRYPT_1 = 1,
+
+    FRM_TYPE_CTRL = 0, FRM_TYPE_SINGLE = 1, FRM_TYPE_FIRST = 2, FRM_TYPE_NEXT = 3,
+
+    FRM_INF_HEART_BEAT = 0, FRM_INF_HEART_BEAT_ACK = 1, FRM_INF_START = 2, FRM_INF_START_ACK = 3,
+    FRM_INF_START_NACK = 4, FRM_INF_END = 5, FRM_INF_END_ACK = 6, FRM_INF_END_NACK = 7,
+    FRM_INF_DATA = 8, FRM_INF_DATA_ACK = 9,
+
+    /* services of the cluster */
+    FRM_SRV_ICM_BLUETOOTH = 0, FRM_SRV_ICM_ACCOUNT = 1, FRM_SRV_ICM_CTRL = 2,
+    /* services of the head unit */
+    FRM_SRV_CDU_NAVIGATION = 64, FRM_SRV_CDU_MUSIC = 65, FRM_SRV_CDU_RADIO = 66,
+    FRM_SRV_CDU_BLUETOOTH = 67, FRM_SRV_CDU_WEATHER = 68, FRM_SRV_CDU_ACCOUNT = 69,
+    FRM_SRV_CDU_AID = 70, FRM_SRV_CDU_NOTIFICATION = 71, FRM_SRV_CDU_NETRADIO = 72,
+    FRM_SRV_CDU_UPGRADE = 240,
+
+    RPC_TYPE_REQ = 0, RPC_TYPE_RSP = 1, RPC_TYPE_NTF = 2,
+
+    /* call names of the head unit's services */
+    RPC_CDU_NAVIGATION = 1, RPC_CDU_MUSIC = 2, RPC_CDU_RADIO = 3, RPC_CDU_BLUETOOTH = 4,
+    RPC_CDU_WEATHER = 5, RPC_CDU_ACCOUNT = 6, RPC_CDU_UPGRADE = 7, RPC_CDU_NOTIFICATION = 8,
+    RPC_CDU_NETRADIO = 9,
+    /* call names of the link itself */
+    RPC_CDU_SERVICE = 0xFF000001u, RPC_CDU_HEART_BEAT = 0xFF000002u,
+    /* call names of the cluster */
+    RPC_ICM_BLUETOOTH = 0xF001, RPC_ICM_ACCOUNT = 0xF002, RPC_ICM_CTRL = 0xF003,
+
+    FRM_SEQ_END = 0, FRM_SEQ_SINGLE = 1, FRM_SEQ_CTRL = 1,
+};
+
 #endif

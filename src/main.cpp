@@ -1,5 +1,7 @@
 // Program entry: starts the main-board, display and head-unit tasks, waits until a window asks
 // the application to quit, and stops them in a fixed order.
+#include <cstdio>
+
 #include "OrvRender/Render.h"
 #include "OrvTask/CduCommunication.h"
 #include "OrvTask/DisplayRender.h"
@@ -42,5 +44,11 @@ int main(int argc, char** argv)
 {
     (void)argc;
     OrvPlat_Instance* instance = OrvPlat_InitProcess(argv[0]);
+    // The head-unit server opens once the network bring-up has found IPv6 usable.
+    char huHost[128], huPort[16];
+    if (CDUC_Task_ListenAddress(huHost, sizeof(huHost), huPort, sizeof(huPort)))
+        OrvPlat_StartNetworkBringUp(huHost, &globIpv6_NetworkInstalled);
+    else
+        printf("head-unit link: bad CLUSTER_HU_ADDR, the link stays down\n");
     return WinMain(instance, nullptr, nullptr, 0);
 }

@@ -26,6 +26,12 @@ void OrvPlat_ReleaseTick(void);
 void OrvPlat_SleepMs(UInt32 ms);
 void OrvPlat_SleepUs(UInt32 us);
 
+/* 1 when an IPv6 socket can be bound to host (numeric address, with its zone if any). */
+Int08 OrvPlat_Ipv6Usable(const char* host);
+/* The desktop's network bring-up: a detached thread sets *flag to 1 as soon as
+ * OrvPlat_Ipv6Usable(host) holds, checking once a second. */
+void OrvPlat_StartNetworkBringUp(const char* host, volatile Int08* flag);
+
 /* Window messages. Each thread that owns windows has its own queue; a window's toolkit events are
  * turned into messages for the queue of the thread that created it. */
 enum {

@@ -1,0 +1,59 @@
+/* The head-unit frame protocol on one accepted TCP connection: reads frames (header, BP header,
+ * JSON part, binary part) in any number of segments, dispatches them by frame type and service to
+ * the service decoder, and sends the acknowledgements and the phone actions chosen on the cluster.
+ * The cluster only ever sends after it has received a whole frame. Everything runs on the link
+ * task's worker thread. */
+#ifndef CDU_TCP_H
+#define CDU_TCP_H
+
+#include "BaseTypes.h"
+
+/* A socket as the POSIX calls take it. */
+typedef int SOCKET;
+#define INVALID_SOCKET (-1)
+
+/* Receive limits. */
+enum { MAX_RECV_JSON_SIZE = 20480, MAX_RECV_BIN_SIZE = 1048576 };
+
+/* Per head-unit service, the state of its multi-frame sequence (-1: none open). */
+enum {
+    RECV_FRM_SEQ_NAVIGATION = 0,
+    RECV_FRM_SEQ_MUSIC = 1,
+    RECV_FRM_SEQ_RADIO = 2,
+    RECV_FRM_SEQ_BLUETOOTH = 3,
+    RECV_FRM_SEQ_WEATHER = 4,
+    RECV_FRM_SEQ_ACCOUNT = 5,
+    RECV_FRM_SEQ_NOTIFICATION = 6,
+    RECV_FRM_SEQ_NETRADIO = 7,
+    RECV_FRM_SEQ_UPGRADE = 8,
+    RECV_FRM_SEQ_NUM = 9,
+};
+
+/* Set to 1 by the decoder whenever a voice-assistant state report arrives; the protocol then
+ * restarts the 18 s fall-back of CduRecordState. */
+extern volatile Int08 cduRecordStateUpd;
+
+/* Serves one connection until the peer closes, a receive or send fails, nine seconds pass without
+ * data, the service end is acknowledged or *quitFlg becomes 1. The socket must be non-blocking; it
+ * is not closed here. Ends with the connection's reset (the store's CDU_TCP_EndServe). */
+void CDU_TCP_Serve(SOCKET sockFd, const volatile Int08* quitFlg);
+/* Dispatches one received frame whose headers are the ones last read. */
+void CDU_TCP_ProcessRecvData(UInt08* jsonData, UInt32 jsonSz, UInt08* binData, UInt32 binSz);
+/* Sends every pending answer and phone action: 0 to go on, -1 to end the connection (a send did
+ * not go out whole, or the service end was acknowledged). */
+Int08 CDU_TCP_ProcessSendData(void);
+/* Fills the outgoing frame header: version 1, no compression or encryption, data_size in network
+ * order, reserved bytes 0. */
+void CDU_TCP_SetFrmHeader(UInt08 frm_type, UInt08 srv_type, UInt08 frm_info, UInt08 session_id, UInt08 frm_id,
+                          UInt32 data_size);
+/* Fills the outgoing BP header, words in network order, reserved bytes 0. */
+void CDU_TCP_SetBpBinHeader(UInt08 rpc_type, UInt32 rpc_name, UInt32 rpc_msg_no, UInt32 json_size);
+/* Diagnostic hook for the last header; prints nothing. */
+void PrintFrameHeader(void);
+
+/* Applies one JSON document of service srvType (FRM_SRV_CDU_*) with its binary part to the
+ * infotainment store. jsonData is zero-terminated; binSz may be 0. A document that breaks the
+ * rules is dropped where it breaks them; what it stored before stays. */
+void CDU_TCP_Decode(UInt08 srvType, UInt08* jsonData, UInt32 jsonSz, UInt08* binData, UInt32 binSz);
+
+#endif

@@ -1,0 +1,291 @@
+// hu-sim: a head unit on the command line. It connects to the cluster, starts the service, sends a
+// heartbeat every 3 s, plays documents given on the command line or in scenario files, prints every
+// frame the cluster sends back, and ends the service.
+//
+//   hu-sim [--addr HOST] [--port PORT] [--hold-ms MS] [--no-start] [--no-end]
+//          [--send SERVICE JSON [COVER]]... [SCENARIO.json]...
+//
+// SERVICE is nav, music, radio, netradio, weather, account, phone, notification or upgrade. COVER
+// is a picture file, or gen:jpeg:WxH[:SEED] / gen:png:WxH[:SEED] for a generated picture.
+//
+// A scenario file is a JSON document:
+//   {"name": "...", "hold_ms": 3000,
+//    "steps": [{"delay_ms": 500, "service": "music", "doc": {...}, "cover": "gen:jpeg:300x300"}]}
+// delay_ms waits before the step; a cover path is relative to the scenario file.
+#include <cerrno>
+#include <chrono>
+#include <cjson/cJSON.h>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <poll.h>
+#include <unistd.h>
+
+#include "HuSimClient.h"
+#include "HuSimImage.h"
+
+namespace {
+
+struct Step {
+    int                  delayMs = 0;
+    int                  srv = -1;
+    std::string          json;
+    std::vector<uint8_t> cover;
+    std::string          label;
+};
+
+struct Options {
+    std::string       host = "::1";
+    uint16_t          port = 8090;
+    int               holdMs = 2000;
+    int               cliHoldMs = -1; /* --hold-ms wins over the scenario files */
+    bool              start = true;
+    bool              end = true;
+    std::vector<Step> steps;
+};
+
+volatile sig_atomic_t gStop = 0;
+
+int64_t NowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool ReadFile(const std::string& path, std::vector<uint8_t>* out)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+// "gen:jpeg:300x300:7" or "gen:png:120x80" or a file path (relative to baseDir).
+bool LoadCover(const std::string& spec, const std::string& baseDir, std::vector<uint8_t>* out)
+{
+    if (spec.rfind("gen:", 0) == 0) {
+        char kind[8] = {0};
+        int w = 0, h = 0;
+        unsigned seed = 1;
+        if (sscanf(spec.c_str(), "gen:%7[a-z]:%dx%d:%u", kind, &w, &h, &seed) < 3 || w <= 0 || h <= 0 ||
+            w > 4000 || h > 4000)
+            return false;
+        std::vector<uint8_t> px = HuSim_CoverPixels(w, h, seed);
+        if (strcmp(kind, "jpeg") == 0) *out = HuSim_EncodeJpeg(px.data(), w, h, 3, 85);
+        else if (strcmp(kind, "png") == 0) *out = HuSim_EncodePng(px.data(), w, h, HuSimPngOptions{});
+        else return false;
+        return !out->empty();
+    }
+    std::string path = (spec.empty() || spec[0] == '/' || baseDir.empty()) ? spec : baseDir + "/" + spec;
+    return ReadFile(path, out);
+}
+
+bool LoadScenario(const std::string& path, Options* opt)
+{
+    std::vector<uint8_t> text;
+    if (!ReadFile(path, &text)) {
+        fprintf(stderr, "hu-sim: cannot read %s\n", path.c_str());
+        return false;
+    }
+    text.push_back(0);
+    cJSON* doc = cJSON_Parse((const char*)text.data());
+    if (doc == nullptr) {
+        fprintf(stderr, "hu-sim: %s is not JSON\n", path.c_str());
+        return false;
+    }
+    std::string baseDir = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/'));
+    const cJSON* name = cJSON_GetObjectItem(doc, "name");
+    printf("scenario %s\n", cJSON_IsString(name) ? name->valuestring : path.c_str());
+    const cJSON* hold = cJSON_GetObjectItem(doc, "hold_ms");
+    if (cJSON_IsNumber(hold)) opt->holdMs = hold->valueint;
+    const cJSON* steps = cJSON_GetObjectItem(doc, "steps");
+    bool ok = cJSON_IsArray(steps);
+    for (const cJSON* s = ok ? steps->child : nullptr; s != nullptr && ok; s = s->next) {
+        Step step;
+        const cJSON* delay = cJSON_GetObjectItem(s, "delay_ms");
+        const cJSON* srv = cJSON_GetObjectItem(s, "service");
+        const cJSON* body = cJSON_GetObjectItem(s, "doc");
+        const cJSON* cover = cJSON_GetObjectItem(s, "cover");
+        step.delayMs = cJSON_IsNumber(delay) ? delay->valueint : 0;
+        step.srv = cJSON_IsString(srv) ? HuSim_ServiceByName(srv->valuestring) : -1;
+        if (step.srv < 0 || body == nullptr) {
+            fprintf(stderr, "hu-sim: %s: a step needs a known \"service\" and a \"doc\"\n", path.c_str());
+            ok = false;
+            break;
+        }
+        char* printed = cJSON_PrintUnformatted(body);
+        step.json = printed ? printed : "";
+        cJSON_free(printed);
+        step.label = srv->valuestring;
+        if (cJSON_IsString(cover) && !LoadCover(cover->valuestring, baseDir, &step.cover)) {
+            fprintf(stderr, "hu-sim: %s: cannot load cover %s\n", path.c_str(), cover->valuestring);
+            ok = false;
+        }
+        opt->steps.push_back(step);
+    }
+    cJSON_Delete(doc);
+    return ok;
+}
+
+void Usage()
+{
+    fprintf(stderr,
+            "usage: hu-sim [--addr HOST] [--port PORT] [--hold-ms MS] [--no-start] [--no-end]\n"
+            "              [--send SERVICE JSON [COVER]]... [SCENARIO.json]...\n");
+}
+
+bool ParseArgs(int argc, char** argv, Options* opt)
+{
+    for (int i = 1; i < argc; i++) {
+        std::string a = argv[i];
+        auto next = [&](const char* what) -> const char* {
+            if (i + 1 >= argc) {
+                fprintf(stderr, "hu-sim: %s needs %s\n", a.c_str(), what);
+                return nullptr;
+            }
+            return argv[++i];
+        };
+        if (a == "--addr") {
+            const char* v = next("a host");
+            if (!v) return false;
+            opt->host = v;
+        } else if (a == "--port") {
+            const char* v = next("a port");
+            if (!v) return false;
+            opt->port = (uint16_t)atoi(v);
+        } else if (a == "--hold-ms") {
+            const char* v = next("milliseconds");
+            if (!v) return false;
+            opt->cliHoldMs = atoi(v);
+        } else if (a == "--no-start") {
+            opt->start = false;
+        } else if (a == "--no-end") {
+            opt->end = false;
+        } else if (a == "--send") {
+            Step step;
+            const char* srv = next("a service");
+            const char* json = srv ? next("a JSON document") : nullptr;
+            if (!json) return false;
+            step.srv = HuSim_ServiceByName(srv);
+            if (step.srv < 0) {
+                fprintf(stderr, "hu-sim: unknown service %s\n", srv);
+                return false;
+            }
+            step.json = json;
+            step.label = srv;
+            if (i + 1 < argc && argv[i + 1][0] != '-' && strstr(argv[i + 1], ".json") == nullptr) {
+                if (!LoadCover(argv[++i], "", &step.cover)) {
+                    fprintf(stderr, "hu-sim: cannot load cover %s\n", argv[i]);
+                    return false;
+                }
+            }
+            opt->steps.push_back(step);
+        } else if (a == "-h" || a == "--help") {
+            Usage();
+            exit(0);
+        } else if (!a.empty() && a[0] == '-') {
+            fprintf(stderr, "hu-sim: unknown option %s\n", a.c_str());
+            return false;
+        } else if (!LoadScenario(a, opt)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The session: one connection, heartbeats every 3 s, the steps at their times, every frame of the
+// cluster printed as it arrives.
+class Session {
+public:
+    explicit Session(int fd) : mFd(fd) {}
+
+    bool Send(const HuSimFrame& f, const char* what)
+    {
+        printf("-> %s\n", what);
+        if (!HuSim_SendFrame(mFd, f)) {
+            printf("connection lost while sending %s\n", what);
+            mOpen = false;
+        }
+        return mOpen;
+    }
+
+    // Prints what arrives and sends heartbeats until `until` (steady ms) or the connection ends.
+    void RunUntil(int64_t until)
+    {
+        while (mOpen && !gStop) {
+            int64_t now = NowMs();
+            if (now >= mNextBeat) {
+                mNextBeat = now + 3000;
+                if (!Send(HuSim_HeartBeatFrame(mMsgNo++), "heartbeat")) return;
+            }
+            if (now >= until) return;
+            int64_t wait = std::min(until, mNextBeat) - now;
+            HuSimFrame f;
+            int r = HuSim_ReadFrame(mFd, &f, (int)std::max<int64_t>(wait, 1));
+            if (r < 0) {
+                printf("cluster closed the connection\n");
+                mOpen = false;
+            } else if (r > 0) {
+                printf("<- %s\n", HuSim_Describe(f).c_str());
+                if (f.frmType == FRM_TYPE_CTRL && f.frmInfo == FRM_INF_END_ACK) mEndAcked = true;
+            }
+        }
+    }
+
+    uint32_t NextMsgNo() { return mMsgNo++; }
+    bool     Open() const { return mOpen; }
+    bool     EndAcked() const { return mEndAcked; }
+
+private:
+    int      mFd;
+    bool     mOpen = true;
+    bool     mEndAcked = false;
+    uint32_t mMsgNo = 1;
+    int64_t  mNextBeat = NowMs() + 3000;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+    signal(SIGINT, [](int) { gStop = 1; });
+    Options opt;
+    if (!ParseArgs(argc, argv, &opt)) {
+        Usage();
+        return 2;
+    }
+    if (opt.cliHoldMs >= 0) opt.holdMs = opt.cliHoldMs;
+    int fd = HuSim_Connect(opt.host, opt.port);
+    if (fd < 0) {
+        fprintf(stderr, "hu-sim: cannot connect to [%s]:%u\n", opt.host.c_str(), (unsigned)opt.port);
+        return 1;
+    }
+    printf("connected to [%s]:%u\n", opt.host.c_str(), (unsigned)opt.port);
+    Session s(fd);
+    if (opt.start) {
+        s.Send(HuSim_StartFrame(s.NextMsgNo()), "service start");
+        s.RunUntil(NowMs() + 200);
+    }
+    for (const Step& step : opt.steps) {
+        s.RunUntil(NowMs() + step.delayMs);
+        if (!s.Open()) break;
+        std::string what = step.label + " " + step.json;
+        if (!step.cover.empty()) what += " + cover " + std::to_string(step.cover.size()) + "B";
+        s.Send(HuSim_DataFrame((uint8_t)step.srv, step.json, step.cover, s.NextMsgNo()), what.c_str());
+    }
+    s.RunUntil(NowMs() + opt.holdMs);
+    if (opt.end && s.Open()) {
+        s.Send(HuSim_EndFrame(s.NextMsgNo()), "service end");
+        s.RunUntil(NowMs() + 2000);
+    }
+    close(fd);
+    return (opt.end && opt.start && !s.EndAcked()) ? 1 : 0;
+}
