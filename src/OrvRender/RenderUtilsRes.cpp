@@ -2,9 +2,16 @@
 // TGA tables, the picture pool and the car models.
 #include "RenderUtils.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "Res_BmpPool.h"
+#include "Res_Model.h"
+#include "Res_Png.h"
+#include "Res_Tga.h"
+#include "lib/OrvPng.h"
 
 // ---- File decoders --------------------------------------------------------------------------
 
@@ -171,4 +178,262 @@ Int08 LoadVbo(Model3DVbo* model, const char* vbofile)
     Int08 ok = RenderRes_ReadVbo(fp, model);
     fclose(fp);
     return ok;
+}
+
+Int08 LoadPngFile(const char* fileName, Image* image)
+{
+    if (fileName == NULL || image == NULL) return 0;
+    FILE* fp = fopen(fileName, "rb");
+    if (fp == NULL) return 0;
+    fseek(fp, 0, SEEK_END);
+    long len = ftell(fp);
+    fseek(fp, 0, SEEK_SET);
+    UInt08* mem = len > 0 ? (UInt08*)malloc((size_t)len) : NULL;
+    Int08 ok = mem != NULL && fread(mem, 1, (size_t)len, fp) == (size_t)len;
+    fclose(fp);
+
+    Int32 w = 0, h = 0;
+    UInt32 fmt = 0;
+    void* pixels = NULL;
+    if (ok) ok = LoadPngFromMem(mem, (UInt32)len, &w, &h, &fmt, &pixels, 0);
+    free(mem);
+    if (!ok) {
+        free(pixels);
+        return 0;
+    }
+    image->w = w;
+    image->h = h;
+    image->fmt = (Int32)fmt;
+    image->dat = (UInt08*)pixels;
+    return 1;
+}
+
+// ---- Picture tables -------------------------------------------------------------------------
+
+// One picture table: its records, states, files and default places, and how it is loaded.
+struct RenderRes_PicTable {
+    Image* img;
+    UInt08* status;
+    const char* const* path;
+    const Vec2i* ltp;
+    Int32 num;
+    Int08 (*load)(const char*, Image*);
+    const char* failFormat;
+    bool clampS;  // PNG textures clamp horizontally; TGA textures keep the default wrap
+};
+
+static const RenderRes_PicTable mRes_Png = {pngImg, pngStatus, pngFilePath, pngLtp, PNG_NUM,
+                                            LoadPngFile, "load png file fail[%s]\n", true};
+static const RenderRes_PicTable mRes_Tga = {tgaImg, tgaStatus, tgaFilePath, tgaLtp, TGA_NUM,
+                                            LoadTga, "load tga file fail[%s]\n", false};
+
+static void RenderRes_InitTable(const RenderRes_PicTable& t)
+{
+    for (Int32 id = 0; id < t.num; id++) {
+        Image& im = t.img[id];
+        im.ltx = t.ltp[id].x;
+        im.lty = t.ltp[id].y;
+        im.w = im.h = 0;
+        im.dat = NULL;
+        im.tex = 0xFFFFFFFF;
+        t.status[id] = Png_Unload;
+    }
+}
+
+static void RenderRes_LoadData(const RenderRes_PicTable& t, Int32 id)
+{
+    if (id < 0 || id >= t.num || t.status[id] != Png_Unload) return;
+    if (t.load(t.path[id], &t.img[id])) {
+        t.status[id] = Png_Loaded;
+    } else {
+        printf(t.failFormat, t.path[id]);
+        t.status[id] = Png_LoadFail;
+    }
+}
+
+static void RenderRes_GenTexture(const RenderRes_PicTable& t, Int32 id, GLint interalformat, GLenum format)
+{
+    if (id < 0 || id >= t.num || t.status[id] != Png_Loaded) return;
+    Image& im = t.img[id];
+    GLuint tex = 0;
+    glGenTextures(1, &tex);
+    glBindTexture(GL_TEXTURE_2D, tex);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, interalformat == GL_RGBA ? 4 : 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    if (t.clampS) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexImage2D(GL_TEXTURE_2D, 0, interalformat, im.w, im.h, 0, format, GL_UNSIGNED_BYTE, im.dat);
+    free(im.dat);
+    im.dat = NULL;
+    im.tex = tex;
+    t.status[id] = Png_TexGen;
+}
+
+static void RenderRes_Destroy(const RenderRes_PicTable& t, Int32 begin, Int32 end)
+{
+    if (begin < 0) begin = 0;
+    if (end > t.num - 1) end = t.num - 1;
+    for (Int32 id = begin; id <= end; id++) {
+        Image& im = t.img[id];
+        free(im.dat);
+        im.dat = NULL;
+        if (im.tex != 0xFFFFFFFF) {
+            glDeleteTextures(1, &im.tex);
+            im.tex = 0xFFFFFFFF;
+        }
+        t.status[id] = Png_Unload;
+    }
+}
+
+void Once_InitPngInfo(void)
+{
+    static Int08 done = 0;
+    if (done) return;
+    done = 1;
+    RenderRes_InitTable(mRes_Png);
+}
+
+void Once_InitTgaInfo(void)
+{
+    static Int08 done = 0;
+    if (done) return;
+    done = 1;
+    RenderRes_InitTable(mRes_Tga);
+}
+
+void Once_LoadPngData(Int32 id) { RenderRes_LoadData(mRes_Png, id); }
+void Once_LoadTgaData(Int32 id) { RenderRes_LoadData(mRes_Tga, id); }
+
+void Once_GenPngTexture(Int32 id, GLint interalformat, GLenum format)
+{
+    RenderRes_GenTexture(mRes_Png, id, interalformat, format);
+}
+
+void Once_GenTgaTexture(Int32 id, GLint interalformat, GLenum format)
+{
+    RenderRes_GenTexture(mRes_Tga, id, interalformat, format);
+}
+
+void DestroyPngResources(Int32 idRangeBegin, Int32 idRangeEnd) { RenderRes_Destroy(mRes_Png, idRangeBegin, idRangeEnd); }
+void DestroyTgaResources(Int32 idRangeBegin, Int32 idRangeEnd) { RenderRes_Destroy(mRes_Tga, idRangeBegin, idRangeEnd); }
+
+// ---- Picture pool ---------------------------------------------------------------------------
+
+void Once_InitBmpPoolInfo(void)
+{
+    static Int08 done = 0;
+    if (done) return;
+    done = 1;
+    for (Int32 i = 0; i < BMP_POOL_NUM; i++) {
+        bmpPool[i] = NULL;
+        texPool[i] = 0xFFFFFFFF;
+    }
+}
+
+Int32 GrabAvailableBmpPoolIdx(void)
+{
+    for (Int32 i = 0; i < BMP_POOL_NUM; i++) {
+        if (bmpPool[i] != NULL) continue;
+        bmpPool[i] = BMP_POOL_RESERVED;
+        texPool[i] = 0xFFFFFFFF;
+        return i;
+    }
+    return -1;
+}
+
+void DropBmpPool(Int32 idx)
+{
+    if (idx < 0 || idx >= BMP_POOL_NUM) return;
+    if (bmpPool[idx] != NULL && bmpPool[idx] != BMP_POOL_RESERVED) free(bmpPool[idx]);
+    bmpPool[idx] = NULL;
+    if (texPool[idx] != 0xFFFFFFFF) {
+        glDeleteTextures(1, &texPool[idx]);
+        texPool[idx] = 0xFFFFFFFF;
+    }
+}
+
+void DestroyBmpPoolResouces(void)
+{
+    for (Int32 i = 0; i < BMP_POOL_NUM; i++) {
+        // A freed buffer leaves its slot reserved: the screen that owns the slot still owns it,
+        // and the slot never points at freed memory.
+        if (bmpPool[i] != NULL && bmpPool[i] != BMP_POOL_RESERVED) {
+            free(bmpPool[i]);
+            bmpPool[i] = BMP_POOL_RESERVED;
+        }
+        if (texPool[i] != 0xFFFFFFFF) {
+            glDeleteTextures(1, &texPool[i]);
+            texPool[i] = 0xFFFFFFFF;
+        }
+    }
+}
+
+// ---- Models ---------------------------------------------------------------------------------
+
+void Once_InitVboModelInfo(void)
+{
+    static Int08 done = 0;
+    if (done) return;
+    done = 1;
+    for (Int32 id = 0; id < VBO_NUM; id++) {
+        Model3DVbo& m = vboModel[id];
+        memset(&m, 0, sizeof(m));
+        m.idx_type = 1;
+        for (UInt32& b : m.buf) b = 0xFFFFFFFF;
+        vboStatus[id] = Vbo_Unload;
+    }
+}
+
+void Once_LoadVboModelData(Int32 id)
+{
+    if (id < 0 || id >= VBO_NUM || vboStatus[id] != Vbo_Unload) return;
+    printf("loading vbo file[%s]\n", vboFilePath[id]);
+    if (LoadVbo(&vboModel[id], vboFilePath[id])) {
+        vboStatus[id] = Vbo_Loaded;
+    } else {
+        printf("load vbo file fail[%s]\n", vboFilePath[id]);
+        vboStatus[id] = Vbo_LoadFail;
+    }
+}
+
+void Once_GenVboBuffer(Int32 id)
+{
+    // Only a completely read model gets buffers, and only once: a failed read may have left
+    // some arrays behind, and a second call would leak the first buffers.
+    if (id < 0 || id >= VBO_NUM || vboStatus[id] != Vbo_Loaded) return;
+    Model3DVbo& m = vboModel[id];
+    if (m.vtxs == NULL || (m.txcs == NULL && m.nors == NULL)) return;
+    vboStatus[id] = Vbo_BufGen;
+    glGenBuffers(4, m.buf);
+    glBindBuffer(GL_ARRAY_BUFFER, m.buf[VBO_BUF_VTX]);
+    glBufferData(GL_ARRAY_BUFFER, (GLsizeiptr)m.idx_num * 12, m.vtxs, GL_STATIC_DRAW);
+    if ((m.hdr & 2) && m.txcs != NULL) {
+        glBindBuffer(GL_ARRAY_BUFFER, m.buf[VBO_BUF_TXC]);
+        glBufferData(GL_ARRAY_BUFFER, (GLsizeiptr)m.idx_num * 8, m.txcs, GL_STATIC_DRAW);
+    }
+    if ((m.hdr & 1) && m.nors != NULL) {
+        glBindBuffer(GL_ARRAY_BUFFER, m.buf[VBO_BUF_NOR]);
+        glBufferData(GL_ARRAY_BUFFER, (GLsizeiptr)m.idx_num * 12, m.nors, GL_STATIC_DRAW);
+    }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m.buf[VBO_BUF_IDX]);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, (GLsizeiptr)m.face_num * 3 * m.idx_type, m.idx, GL_STATIC_DRAW);
+}
+
+void DestroyVboResources(void)
+{
+    for (Int32 id = 0; id < VBO_NUM; id++) {
+        Model3DVbo& m = vboModel[id];
+        free(m.vtxs);
+        free(m.txcs);
+        free(m.nors);
+        free(m.idx);
+        m.vtxs = m.txcs = m.nors = NULL;
+        m.idx = NULL;
+        for (UInt32& b : m.buf) {
+            if (b == 0xFFFFFFFF) continue;
+            glDeleteBuffers(1, &b);
+            b = 0xFFFFFFFF;
+        }
+        vboStatus[id] = Vbo_Unload;
+    }
 }
