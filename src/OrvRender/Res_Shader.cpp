@@ -187,6 +187,10 @@ Int08 LoadShaderFile(const char* szFile, UInt32 shaderId)
     fseek(fp, 0, SEEK_SET);
     if (len < 0) len = 0;
     char* text = (char*)malloc((size_t)len + 1);
+    if (text == NULL) {
+        fclose(fp);
+        return 0;
+    }
     size_t got = fread(text, 1, (size_t)len, fp);
     fclose(fp);
     text[got] = '\0';
