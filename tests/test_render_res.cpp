@@ -148,7 +148,7 @@ TEST_F(RenderRes, DestroyRangesAreClamped)
     for (const Case& c : cases) {
         UInt08* status = c.png ? pngStatus : tgaStatus;
         Image* img = c.png ? pngImg : tgaImg;
-        Int32 num = c.png ? PNG_NUM : TGA_NUM;
+        Int32 num = c.png ? (Int32)PNG_NUM : (Int32)TGA_NUM;
         for (Int32 i = 0; i < num; i++) status[i] = Png_LoadFail;
         img[c.first].dat = (UInt08*)malloc(4);
         if (c.png)
