@@ -276,6 +276,27 @@ TEST_F(RenderGl, MaskSpreadsOverItsPlaneRectangle)
     glDeleteTextures(1, &mtex);
 }
 
+TEST_F(RenderGl, ColourShapedByTextureOpacity)
+{
+    Stdout([] { Once_LoadShaderProgram(Prgm_Color_TexAlpha); });
+    ASSERT_NE(shader[Prgm_Color_TexAlpha], 0xFFFFFFFFu);
+    const uint8_t half[2] = {128, 0};  // left texel half covered, right texel empty
+    GLuint tex = RenderTestGl_Texture(2, 1, GL_ALPHA, half);
+    RenderTestGl_Clear(0, 0, 0);
+    Recti r = {300, 500, 100, 20};
+    WithProgram(Prgm_Color_TexAlpha, Prgm_Color_TexAlpha_UNFM_Prj, Prgm_Color_TexAlpha_UNFM_Mdv,
+                Prgm_Color_TexAlpha_UNFM_Alp, 0.0f, {Prgm_Color_TexAlpha_ATTR_Vtx, Prgm_Color_TexAlpha_ATTR_Txc}, [&] {
+                    glVertexAttrib4f(Prgm_Color_TexAlpha_ATTR_Clr, 1.0f, 0.0f, 0.0f, 1.0f);
+                    DrawGlPicRect(-150.0f, &r, Prgm_Color_TexAlpha_ATTR_Vtx, Prgm_Color_TexAlpha_ATTR_Txc,
+                                  QuadTexCoords, tex);
+                });
+    std::vector<uint8_t> left = RenderTestGl_Read(320, 510, 1, 1), right = RenderTestGl_Read(380, 510, 1, 1);
+    EXPECT_NEAR(left[0], 128, 2);
+    EXPECT_EQ(left[1], 0);
+    EXPECT_EQ(right[0], 0);
+    glDeleteTextures(1, &tex);
+}
+
 TEST_F(RenderGl, PictureWithoutTextureDrawsNothing)
 {
     RenderTestGl_Clear(1, 1, 1);
