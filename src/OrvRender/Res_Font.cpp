@@ -69,6 +69,7 @@ const Int32* const fs_MenuValueSetTxt = fontSize_SiYuan_M_60;
 const Int32* const fs_MenuValueSetUnit = fontSize_SiYuan_M_26;
 const Int32* const fs_MenuTipsTxt = fontSize_SiYuan_R_26_2;
 
+static_assert(CTP_Facergnsuccess_2 == 54 && CTP_NUM == 55, "one anchor point per CTP_ value");
 const Vec2i txtPos[CTP_NUM] = {
     {1359, 667}, // CTP_Time
     {1523, 667}, // CTP_Temperature
