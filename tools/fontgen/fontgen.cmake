@@ -1,0 +1,48 @@
+# The fonts of Res/font/ and the generated text tables of the renderer. Included from the top-level
+# list (not a subdirectory), so that the generated sources can belong to orv_render.
+#
+# Both steps run Debian's /usr/bin/python3: fontTools (python3-fonttools) belongs to it, and the
+# python3 first on PATH may be another interpreter without it.
+
+set(ORV_SYSTEM_PYTHON /usr/bin/python3 CACHE FILEPATH "Debian's python3, the one with fontTools")
+set(ORV_NOTO_CJK_DIR /usr/share/fonts/opentype/noto CACHE PATH "Noto Sans CJK collections")
+execute_process(COMMAND ${ORV_SYSTEM_PYTHON} -c "import fontTools"
+  RESULT_VARIABLE orv_fonttools_rc OUTPUT_QUIET ERROR_QUIET)
+if(NOT orv_fonttools_rc EQUAL 0)
+  message(FATAL_ERROR "${ORV_SYSTEM_PYTHON} cannot import fontTools: install python3-fonttools "
+    "(scripts/setup.sh does)")
+endif()
+
+set(ORV_FONTGEN_DIR ${CMAKE_SOURCE_DIR}/tools/fontgen)
+
+# Texts: Res_TxtBasic.txt and Res_TxtHintAlarm.txt become the code tables and glyph-index arrays.
+set(ORV_GEN_DIR ${CMAKE_BINARY_DIR}/gen)
+foreach(txt Res_TxtBasic Res_TxtHintAlarm)
+  set(src ${CMAKE_SOURCE_DIR}/src/OrvRender)
+  set(out ${ORV_GEN_DIR}/OrvRender/${txt}.cpp)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ORV_GEN_DIR}/OrvRender
+    COMMAND ${ORV_SYSTEM_PYTHON} ${ORV_FONTGEN_DIR}/gen_texts.py ${src}/${txt}.txt ${src}/${txt}.h
+      ${out}
+    DEPENDS ${ORV_FONTGEN_DIR}/gen_texts.py ${src}/${txt}.txt ${src}/${txt}.h
+    COMMENT "texts ${txt}" VERBATIM)
+  target_sources(orv_render PRIVATE ${out})
+endforeach()
+
+# Fonts: the simplified-Chinese face (index 2) of Noto Sans CJK, regular and bold, as single-face
+# files under the names the font table uses.
+set(ORV_FONT_OUTPUTS)
+foreach(pair "Halvik-Regular.ttf:NotoSansCJK-Regular.ttc" "Halvik-Medium.ttf:NotoSansCJK-Bold.ttc")
+  string(REPLACE ":" ";" pair ${pair})
+  list(GET pair 0 name)
+  list(GET pair 1 collection)
+  add_custom_command(OUTPUT ${ORV_RES_DIR}/font/${name}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ORV_RES_DIR}/font
+    COMMAND ${ORV_SYSTEM_PYTHON} ${ORV_FONTGEN_DIR}/extract_face.py
+      ${ORV_NOTO_CJK_DIR}/${collection} 2 ${ORV_RES_DIR}/font/${name}
+    DEPENDS ${ORV_FONTGEN_DIR}/extract_face.py ${ORV_NOTO_CJK_DIR}/${collection}
+    COMMENT "font ${name}" VERBATIM)
+  list(APPEND ORV_FONT_OUTPUTS ${ORV_RES_DIR}/font/${name})
+endforeach()
+add_custom_target(res_font DEPENDS ${ORV_FONT_OUTPUTS})
+add_dependencies(res res_font)
