@@ -17,4 +17,21 @@ void  MBC_Task_TryStop(void);
 void  MBC_Task_BeatDog(void);
 Int08 MBC_Task_IsDogAlive(void);
 
+/* Bytes of a typed frame. */
+#define FRAME_TEXT_BYTES 8
+
+/* Parses a typed frame: groups of hexadecimal digits separated by one or more spaces, one group per
+ * byte (a lone digit is the byte's high digit, "5" is 0x50), at most eight groups taken, missing
+ * bytes 0. Writes the eight bytes to array and their text "09 40 04 ..." (23 characters) to
+ * buff_des and returns 1; returns 0 and writes neither for an empty text, a character that is not
+ * a space or a hexadecimal digit, or a group above FF. */
+Int08 format(char* buff_src, char* buff_des, unsigned char* array);
+/* format, also saying why a text is refused: a short reason (for example "'x' is not a hex digit")
+ * goes to why, at most whySize bytes with the terminator. why may be null. */
+Int08 MBC_Task_Format(const char* buff_src, char* buff_des, unsigned char* array, char* why,
+                      Int32 whySize);
+/* Copies the text the frame-entry window's status line shows (at most size bytes with the
+ * terminator); any thread. Returns its length, or -1 while the window does not exist. */
+Int32 MBC_Task_ReadStatusLine(char* text, Int32 size);
+
 #endif

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "OrvCfg.h"
+#include "Protocol/MainBoard_IIC_App.h"
 #include "Protocol/MainBoard_IIC_Sys.h"
 
 namespace {
