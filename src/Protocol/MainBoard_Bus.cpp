@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <initializer_list>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/uio.h>
