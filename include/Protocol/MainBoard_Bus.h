@@ -68,6 +68,9 @@ Int08 MB_BUS_IsOpen(void);
 /* The local port the socket is bound to (0 when not open). */
 UInt16 MB_BUS_GetPort(void);
 
+/* The socket's descriptor, so that a loop can wake when a datagram waits; -1 when not open. */
+int MB_BUS_GetFd(void);
+
 /* Takes the waiting datagrams, at most MB_BUS_MAX_PER_POLL, without waiting. Each valid frame is
  * stored (MB_IIC_VerifyAndStore), decoded (MB_IIC_DecodeData) and answered with the answer frame
  * 0x00 (MB_IIC_EncodeData(0)) sent to its sender; invalid ones are counted. Returns the frames

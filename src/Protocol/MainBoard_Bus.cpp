@@ -85,6 +85,8 @@ Int08 MB_BUS_IsOpen(void) { return mMbBus_Fd >= 0 ? 1 : 0; }
 
 UInt16 MB_BUS_GetPort(void) { return mMbBus_Port; }
 
+int MB_BUS_GetFd(void) { return mMbBus_Fd; }
+
 static void MB_BUS_Answer(const struct sockaddr_storage* to, socklen_t toLen)
 {
     MB_IIC_EncodeData(ID_FRAME_W_0x00);
