@@ -62,7 +62,7 @@ Int32 MB_BUS_Open(const char* addr);
 /* Closes the socket (nothing when it is not open). */
 void MB_BUS_Close(void);
 
-/* 1 while the socket is open. */
+/* 1 while the socket is open. Any thread. */
 Int08 MB_BUS_IsOpen(void);
 
 /* The local port the socket is bound to (0 when not open). */

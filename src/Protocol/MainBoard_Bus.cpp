@@ -29,9 +29,10 @@ struct MbBusCounters {
 
 }  // namespace
 
-static int           mMbBus_Fd = -1;
-static UInt16        mMbBus_Port = 0;
-static MbBusCounters mMbBus_Cnt;
+// Atomic so that another thread may ask whether the bus is open (MB_BUS_IsOpen).
+static std::atomic<int> mMbBus_Fd{-1};
+static std::atomic<UInt16> mMbBus_Port{0};
+static MbBusCounters   mMbBus_Cnt;
 
 static void MB_BUS_ClearCounters(void)
 {
@@ -70,7 +71,7 @@ Int32 MB_BUS_Open(const char* addrText)
                             ? reinterpret_cast<struct sockaddr_in6*>(&bound)->sin6_port
                             : reinterpret_cast<struct sockaddr_in*>(&bound)->sin_port);
     mMbBus_Fd = fd;
-    printf("main-board bus: listening on %s (port %u)\n", addrText, (unsigned)mMbBus_Port);
+    printf("main-board bus: listening on %s (port %u)\n", addrText, (unsigned)mMbBus_Port.load());
     return 0;
 }
 
