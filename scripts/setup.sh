@@ -8,7 +8,11 @@ PACKAGES=(
   cmake g++ pkg-config
   libglew-dev libglfw3-dev libgtk-3-dev libfreetype-dev libpng-dev libjpeg-dev
   libcjson-dev libssl-dev libcairo2-dev
+<<<<<<< HEAD
   libx11-dev libxtst-dev xvfb xauth xdotool libgl1-mesa-dri libgtest-dev
+=======
+  xvfb xauth xdotool libgl1-mesa-dri libgtest-dev libxtst-dev
+>>>>>>> mainboard
   fonts-noto-cjk python3-fonttools
 )
 

@@ -16,6 +16,10 @@ void  MBC_Task_Stop(void);
 void  MBC_Task_TryStop(void);
 void  MBC_Task_BeatDog(void);
 Int08 MBC_Task_IsDogAlive(void);
+/* The worker: start values, the frame-entry window and its message loop until the stop flag or
+ * the window's quit; then the window goes, globAppQuit is set and the quit semaphore posted.
+ * The argument is ignored; returns null. */
+void* MBC_Task_I2cDispatch(void* argv);
 
 /* Bytes of a typed frame. */
 #define FRAME_TEXT_BYTES 8

@@ -161,7 +161,7 @@ static void MBC_Task_RunLoop(void)
     }
 }
 
-static void* MBC_Task_I2cDispatch(void*)
+void* MBC_Task_I2cDispatch(void*)
 {
     MB_IIC_SetInitialValue();
     if (mMbc_Task.Stop != 1) {

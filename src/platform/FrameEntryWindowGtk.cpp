@@ -160,6 +160,9 @@ void InstallCss(void)
 
 Int08 OrvPlat_RegisterFrameEntryClass(const char*)
 {
+    // The process keeps the C locale: the head-unit documents are parsed with strtod, which must
+    // read "1.5" the same whatever language the desktop speaks.
+    gtk_disable_setlocale();
     if (!gtk_init_check(nullptr, nullptr)) return 0;
     InstallCss();
     return 1;
