@@ -37,5 +37,7 @@ Int08 MBC_Task_Format(const char* buff_src, char* buff_des, unsigned char* array
 /* Copies the text the frame-entry window's status line shows (at most size bytes with the
  * terminator); any thread. Returns its length, or -1 while the window does not exist. */
 Int32 MBC_Task_ReadStatusLine(char* text, Int32 size);
+/* Copies the text of the field of a source frame, like MBC_Task_ReadStatusLine; any thread. */
+Int32 MBC_Task_ReadField(UInt08 frameId, char* text, Int32 size);
 
 #endif

@@ -47,6 +47,10 @@ void OrvPlat_ShowFrameEntryWindow(OrvPlat_Window* window);
 /* Sends ORV_MSG_DESTROY, then destroys the window and its controls; NULL does nothing. The
  * toolkit stays open on this thread for a later window. */
 void OrvPlat_DestroyFrameEntryWindow(OrvPlat_Window* window);
+/* While the window exists, the owning thread's message wait (OrvPlat_WaitMessage) also ends as
+ * soon as fd has data to read, so that a socket the thread serves between messages is served at
+ * once instead of at the next window event or time-out. fd is not read here; -1 stops watching. */
+void OrvPlat_FrameEntryWakeOnFd(OrvPlat_Window* window, int fd);
 /* The toolkit's native window id (the X11 window), for tests that drive the window from outside. */
 unsigned long OrvPlat_FrameEntryNativeId(OrvPlat_Window* window);
 

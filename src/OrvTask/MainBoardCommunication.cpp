@@ -2,9 +2,12 @@
 // their start values and owns the frame-entry window "ComCtrl", one field per source frame. What
 // the user types into a field is parsed as eight bytes, stored as that frame and decoded at once,
 // so that the cluster follows while the user types; the status line shows what was understood.
+// Frames also arrive on the main-board bus (MainBoard_Bus): the worker serves it between window
+// messages, and a field whose frame came over the bus shows the new bytes.
 #include "OrvTask/MainBoardCommunication.h"
 
 #include "OrvTask/OrvTaskBase.h"
+#include "Protocol/MainBoard_Bus.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Protocol/MainBoard_IIC_Sys.h"
 #include "platform/OrvFrameEntryWindow.h"
@@ -19,8 +22,10 @@ static OrvPlat_Control* edTxt[ID_FRAME_R_NUM];
 static OrvPlat_Control* statusWnd = nullptr;
 // buff[0]: a field's text; buff[1]: the bytes as format wrote them; buff[2]: the status text.
 static char buff[3][1000];
-// Guards statusWnd for readers on other threads (MBC_Task_ReadStatusLine).
+// Guards statusWnd and edTxt for readers on other threads (MBC_Task_ReadStatusLine, _ReadField).
 static std::mutex mMbc_StatusLock;
+// Set while a field is given the bytes of a bus frame: that text is not typed input.
+static bool mMbc_ShowingBusFrame = false;
 
 // Frames with signals are 0x00 to 0x0D; field 0x0E takes text but feeds nothing.
 enum { MBC_DECODED_FRAMES = ID_FRAME_R_0x0D + 1 };
@@ -69,6 +74,7 @@ static Int32 MBC_Task_WndProc(OrvPlat_Window* window, UInt32 message, Int32 wPar
     case ORV_MSG_DESTROY:
         return 0;
     case ORV_MSG_COMMAND:
+        if (mMbc_ShowingBusFrame) return 0;
         // Every notification of a field processes it, whatever its code.
         for (int i = 0; i < MBC_DECODED_FRAMES; ++i) {
             if (edTxt[i] != nullptr && wParam == OrvPlat_ControlId(edTxt[i])) {
@@ -105,15 +111,35 @@ static OrvPlat_Window* MBC_Task_CreateWindow(void)
     return wnd;
 }
 
+// Shows the stored bytes of the frames that came over the bus in their fields. They are stored
+// and decoded already, so the change notifications of the new texts are not processed.
+static void MBC_Task_ShowBusFrames(UInt32 arrived)
+{
+    mMbc_ShowingBusFrame = true;
+    for (int i = 0; i < ID_FRAME_R_NUM; ++i) {
+        if ((arrived & (1u << i)) == 0 || edTxt[i] == nullptr) continue;
+        const Un08* b = srcDataBuf[i];
+        char text[32];
+        snprintf(text, sizeof(text), "%02X %02X %02X %02X %02X %02X %02X %02X", b[0].value, b[1].value,
+                 b[2].value, b[3].value, b[4].value, b[5].value, b[6].value, b[7].value);
+        OrvPlat_SetControlText(edTxt[i], text);
+    }
+    mMbc_ShowingBusFrame = false;
+}
+
 static void MBC_Task_DestroyWindow(void)
 {
     {
         std::lock_guard<std::mutex> guard(mMbc_StatusLock);
         statusWnd = nullptr;
     }
+    {
+        std::lock_guard<std::mutex> guard(mMbc_StatusLock);
+        for (OrvPlat_Control*& field : edTxt) field = nullptr;
+    }
     OrvPlat_DestroyFrameEntryWindow(mMbc_MainWnd);
     mMbc_MainWnd = nullptr;
-    for (OrvPlat_Control*& field : edTxt) field = nullptr;
+    MB_BUS_Close();
 }
 
 // The loop waits on its queue rather than polling it without pause: typed frames are processed
@@ -121,6 +147,9 @@ static void MBC_Task_DestroyWindow(void)
 static void MBC_Task_RunLoop(void)
 {
     while (mMbc_Task.Stop != 1) {
+        // The bus first, bounded: a flood of datagrams still leaves every pass to the window.
+        UInt32 arrived = MB_BUS_Poll();
+        if (arrived != 0) MBC_Task_ShowBusFrames(arrived);
         OrvPlat_Msg msg;
         if (!OrvPlat_WaitMessage(&msg, 20)) continue;
         if (msg.message == ORV_MSG_QUIT) {
@@ -145,6 +174,8 @@ void* MBC_Task_I2cDispatch(void*)
         }
         mMbc_MainWnd = MBC_Task_CreateWindow();
         OrvPlat_ShowFrameEntryWindow(mMbc_MainWnd);
+        // Without the bus (address refused, port in use) the window still takes typed frames.
+        if (MB_BUS_Open(nullptr) == 0) OrvPlat_FrameEntryWakeOnFd(mMbc_MainWnd, MB_BUS_GetFd());
         MBC_Task_RunLoop();
     }
     MBC_Task_DestroyWindow();
@@ -158,6 +189,14 @@ Int32 MBC_Task_ReadStatusLine(char* text, Int32 size)
     std::lock_guard<std::mutex> guard(mMbc_StatusLock);
     if (statusWnd == nullptr) return -1;
     return OrvPlat_GetControlText(statusWnd, text, size);
+}
+
+Int32 MBC_Task_ReadField(UInt08 frameId, char* text, Int32 size)
+{
+    std::lock_guard<std::mutex> guard(mMbc_StatusLock);
+    // statusWnd is set under the lock after every field exists, and cleared before they go.
+    if (statusWnd == nullptr || frameId >= ID_FRAME_R_NUM || edTxt[frameId] == nullptr) return -1;
+    return OrvPlat_GetControlText(edTxt[frameId], text, size);
 }
 
 Int08 MBC_Task_Init(void) { return OrvTaskBase_Init(&mMbc_Task, nullptr); }

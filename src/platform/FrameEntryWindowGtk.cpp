@@ -6,6 +6,7 @@
 #include "OrvPlatWindow.h"
 
 #include <gdk/gdkx.h>
+#include <glib-unix.h>
 #include <gtk/gtk.h>
 
 #include <mutex>
@@ -33,6 +34,8 @@ struct FrameEntryWindow {
 };
 
 int mPlat_GtkWindows = 0;
+// A descriptor whose data ends the thread's wait (OrvPlat_FrameEntryWakeOnFd); -1 when none.
+int mPlat_GtkWakeFd = -1;
 
 FrameEntryWindow* Native(OrvPlat_Window* window) { return static_cast<FrameEntryWindow*>(window->native); }
 
@@ -113,12 +116,22 @@ gboolean OnWaitTimeout(gpointer data)
     return G_SOURCE_REMOVE;
 }
 
+gboolean OnWakeFd(gint, GIOCondition, gpointer data)
+{
+    *static_cast<bool*>(data) = true;
+    return G_SOURCE_REMOVE;
+}
+
 void GtkWait(UInt32 timeoutMs)
 {
-    bool fired = false;
+    bool fired = false, woken = false;
     guint source = g_timeout_add(timeoutMs, OnWaitTimeout, &fired);
+    // Watched only while waiting: a watch left in place would be dispatched on every pump
+    // iteration for as long as data waits to be read.
+    guint wake = mPlat_GtkWakeFd >= 0 ? g_unix_fd_add(mPlat_GtkWakeFd, G_IO_IN, OnWakeFd, &woken) : 0;
     g_main_context_iteration(nullptr, TRUE);
     if (!fired) g_source_remove(source);
+    if (wake != 0 && !woken) g_source_remove(wake);
 }
 
 // Small controls: the window's entries are 15 pixels high, so the theme's padding and minimum
@@ -255,7 +268,14 @@ void OrvPlat_DestroyFrameEntryWindow(OrvPlat_Window* window)
     // are then ignored by the dispatcher instead of reaching freed memory. A few bytes per window.
     window->proc = nullptr;
     window->native = nullptr;
+    mPlat_GtkWakeFd = -1;
     if (--mPlat_GtkWindows == 0) OrvPlat_UnregisterThreadPump(GtkPump);
+}
+
+void OrvPlat_FrameEntryWakeOnFd(OrvPlat_Window* window, int fd)
+{
+    if (window == nullptr || window->native == nullptr) return;
+    mPlat_GtkWakeFd = fd;
 }
 
 unsigned long OrvPlat_FrameEntryNativeId(OrvPlat_Window* window)
