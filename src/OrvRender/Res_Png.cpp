@@ -1417,11 +1417,11 @@ const Vec2i pngLtp[PNG_NUM] = {
     {606, 300}, /* PNG_parking_car_white_rbdoor_open */
     {606, 300}, /* PNG_parking_car_white_rfdoor_close */
     {606, 300}, /* PNG_parking_car_white_rfdoor_open */
-    {748, 380}, /* PNG_radar_car_front_blue */
-    {748, 380}, /* PNG_radar_car_front_dark_grey */
-    {748, 380}, /* PNG_radar_car_front_grey */
-    {748, 380}, /* PNG_radar_car_front_red */
-    {748, 380}, /* PNG_radar_car_front_white */
+    {748, 392}, /* PNG_radar_car_front_blue */
+    {748, 392}, /* PNG_radar_car_front_dark_grey */
+    {748, 392}, /* PNG_radar_car_front_grey */
+    {748, 392}, /* PNG_radar_car_front_red */
+    {748, 392}, /* PNG_radar_car_front_white */
     {196, 0}, /* PNG_radar_car_rear_blue */
     {196, 0}, /* PNG_radar_car_rear_dark_grey */
     {196, 0}, /* PNG_radar_car_rear_grey */

@@ -376,20 +376,20 @@ const Vec2i tgaLtp[TGA_NUM] = {
     {418, 341}, /* TGA_nav_tips_disable */
     {0, 0}, /* TGA_traffic_line_dotted */
     {0, 0}, /* TGA_traffic_line_solid */
-    {120, 690}, /* TGA_ui3_basic_battery_bg */
-    {124, 694}, /* TGA_ui3_basic_battery_full_green */
-    {124, 694}, /* TGA_ui3_basic_battery_full_red */
-    {124, 694}, /* TGA_ui3_basic_battery_full_yellow */
-    {124, 694}, /* TGA_ui3_basic_battery_high_light */
+    {560, 665}, /* TGA_ui3_basic_battery_bg */
+    {564, 669}, /* TGA_ui3_basic_battery_full_green */
+    {564, 669}, /* TGA_ui3_basic_battery_full_red */
+    {564, 669}, /* TGA_ui3_basic_battery_full_yellow */
+    {564, 669}, /* TGA_ui3_basic_battery_high_light */
     {0, 626}, /* TGA_ui3_basic_bg_bottom */
-    {1480, 652}, /* TGA_ui3_basic_temperature_icon */
+    {1484, 651}, /* TGA_ui3_basic_temperature_icon */
     {100, 332}, /* TGA_ui3_basic_mute_icon */
     {0, 626}, /* TGA_ui3_basic_bg_bottom_night */
-    {860, 664}, /* TGA_ui3_gear_D */
-    {860, 664}, /* TGA_ui3_gear_N */
-    {860, 664}, /* TGA_ui3_gear_PRND_gray */
-    {860, 664}, /* TGA_ui3_gear_P */
-    {860, 664}, /* TGA_ui3_gear_R */
+    {820, 660}, /* TGA_ui3_gear_D */
+    {820, 660}, /* TGA_ui3_gear_N */
+    {820, 660}, /* TGA_ui3_gear_PRND_gray */
+    {820, 660}, /* TGA_ui3_gear_P */
+    {820, 660}, /* TGA_ui3_gear_R */
     {800, 34}, /* TGA_ui3_led_ready */
 };
 

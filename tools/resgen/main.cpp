@@ -1,0 +1,280 @@
+/* resgen: writes the cluster's picture and model resources (./Res/image, ./Res/model3d) from the
+ * drawing code in this directory, and a contact sheet of every picture for review.
+ *
+ *   resgen <Res directory> [--sheet <directory>] [--jobs <n>] [--only <substring>]
+ *
+ * The output is deterministic: the same program writes the same bytes on every run. */
+#include "Draw.h"
+#include "Models.h"
+#include "Pictures.h"
+
+#include "OrvRender/Res_Png.h"
+#include "OrvRender/Res_Tga.h"
+
+#include <png.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "PictureNames.inc"
+
+static_assert(sizeof(kPngNames) / sizeof(kPngNames[0]) == PNG_NUM, "PNG names out of step");
+static_assert(sizeof(kTgaNames) / sizeof(kTgaNames[0]) == TGA_NUM, "TGA names out of step");
+
+namespace {
+
+struct Job {
+    std::string id;
+    std::string file;   /* path under the Res directory */
+    bool tga;
+    Vec2i ltp;
+    /* results */
+    cairo_surface_t* thumb = nullptr;
+    int w = 0, h = 0;
+    bool alpha = false;
+    bool ok = false;
+    bool blank = false;
+    const char* rule = "";
+};
+
+/* "./Res/image/x.png" -> "image/x.png" */
+std::string UnderRes(const char* p)
+{
+    std::string s(p);
+    const std::string pre = "./Res/";
+    return s.rfind(pre, 0) == 0 ? s.substr(pre.size()) : s;
+}
+
+/* Straight (not premultiplied) RGB or RGBA rows, top row first. */
+std::vector<uint8_t> Unpremultiply(cairo_surface_t* s, bool alpha, bool* blank)
+{
+    int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    int stride = cairo_image_surface_get_stride(s);
+    const uint8_t* d = cairo_image_surface_get_data(s);
+    int bpp = alpha ? 4 : 3;
+    std::vector<uint8_t> out((size_t)w * h * bpp);
+    bool anyInk = false;
+    for (int y = 0; y < h; y++) {
+        const uint32_t* row = (const uint32_t*)(d + (size_t)y * stride);
+        uint8_t* o = &out[(size_t)y * w * bpp];
+        for (int x = 0; x < w; x++) {
+            uint32_t p = row[x];
+            uint32_t a = alpha ? p >> 24 : 255, r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+            if (alpha && a != 0 && a != 255) {
+                r = (r * 255 + a / 2) / a;
+                g = (g * 255 + a / 2) / a;
+                b = (b * 255 + a / 2) / a;
+            }
+            if (a != 0 && (!alpha || a > 8)) anyInk = true;
+            o[0] = (uint8_t)r; o[1] = (uint8_t)g; o[2] = (uint8_t)b;
+            if (alpha) o[3] = (uint8_t)a;
+            o += bpp;
+        }
+    }
+    *blank = !anyInk;
+    return out;
+}
+
+bool WritePng(const std::string& path, const std::vector<uint8_t>& px, int w, int h, bool alpha)
+{
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        fclose(f);
+        return false;
+    }
+    png_init_io(png, f);
+    /* a fast setting: the set is regenerated on every clean build */
+    png_set_compression_level(png, 3);
+    png_set_filter(png, 0, PNG_FILTER_SUB | PNG_FILTER_UP);
+    png_set_IHDR(png, info, w, h, 8, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    int bpp = alpha ? 4 : 3;
+    for (int y = 0; y < h; y++) png_write_row(png, (png_const_bytep)&px[(size_t)y * w * bpp]);
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return fclose(f) == 0;
+}
+
+/* Uncompressed true-colour TGA, bottom row first (the default origin), BGR(A). */
+bool WriteTga(const std::string& path, const std::vector<uint8_t>& px, int w, int h, bool alpha)
+{
+    int bpp = alpha ? 4 : 3;
+    std::vector<uint8_t> out(18 + (size_t)w * h * bpp);
+    uint8_t* hd = out.data();
+    hd[2] = 2;
+    hd[12] = (uint8_t)(w & 255); hd[13] = (uint8_t)(w >> 8);
+    hd[14] = (uint8_t)(h & 255); hd[15] = (uint8_t)(h >> 8);
+    hd[16] = (uint8_t)(bpp * 8);
+    hd[17] = alpha ? 8 : 0; /* alpha bits; origin bits 0 = bottom left */
+    uint8_t* o = out.data() + 18;
+    for (int y = h - 1; y >= 0; y--) {
+        const uint8_t* row = &px[(size_t)y * w * bpp];
+        for (int x = 0; x < w; x++, row += bpp, o += bpp) {
+            o[0] = row[2]; o[1] = row[1]; o[2] = row[0];
+            if (alpha) o[3] = row[3];
+        }
+    }
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f) return false;
+    bool ok = fwrite(out.data(), 1, out.size(), f) == out.size();
+    return fclose(f) == 0 && ok;
+}
+
+constexpr int kThumbW = 170, kThumbH = 110;
+
+cairo_surface_t* MakeThumb(cairo_surface_t* s, int w, int h)
+{
+    double k = std::min(std::min((double)kThumbW / w, (double)kThumbH / h), 1.0);
+    int tw = std::max(1, (int)(w * k)), th = std::max(1, (int)(h * k));
+    cairo_surface_t* t = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, tw, th);
+    cairo_t* cr = cairo_create(t);
+    cairo_scale(cr, k, k);
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return t;
+}
+
+void Render(Job& j, const std::string& resDir)
+{
+    PicCtx ctx;
+    ctx.x = j.ltp.x;
+    ctx.y = j.ltp.y;
+    PicSpec spec = Pictures_Find(j.id, &ctx);
+    j.w = spec.w;
+    j.h = spec.h;
+    j.alpha = spec.alpha;
+    j.rule = spec.rule;
+    cairo_surface_t* s = cairo_image_surface_create(spec.alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, spec.w, spec.h);
+    cairo_t* cr = cairo_create(s);
+    if (!spec.alpha) {
+        cairo_set_source_rgb(cr, 0, 0, 0);
+        cairo_paint(cr);
+    }
+    spec.draw(cr, ctx);
+    cairo_destroy(cr);
+    cairo_surface_flush(s);
+    std::vector<uint8_t> px = Unpremultiply(s, spec.alpha, &j.blank);
+    std::string path = resDir + "/" + j.file;
+    j.ok = j.tga ? WriteTga(path, px, spec.w, spec.h, spec.alpha) : WritePng(path, px, spec.w, spec.h, spec.alpha);
+    j.thumb = MakeThumb(s, spec.w, spec.h);
+    cairo_surface_destroy(s);
+}
+
+/* Pages of tiles: each picture on a checkerboard (to show transparency) with its name and size. */
+int WriteSheet(const std::vector<Job>& jobs, const std::string& dir)
+{
+    const int cols = 10, rows = 8, cw = 180, ch = 150;
+    int pages = 0;
+    Fonts_InitThread();
+    for (size_t first = 0; first < jobs.size(); first += cols * rows) {
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, cols * cw, rows * ch + 30);
+        cairo_t* cr = cairo_create(s);
+        cairo_set_source_rgb(cr, 0.05, 0.05, 0.06);
+        cairo_paint(cr);
+        char title[96];
+        snprintf(title, sizeof title, "pictures %zu - %zu of %zu", first, std::min(first + cols * rows, jobs.size()) - 1,
+                 jobs.size());
+        Text(cr, title, 16, true, 8, 22, AL_LEFT, Pal::Gray);
+        for (size_t i = first; i < jobs.size() && i < first + cols * rows; i++) {
+            int k = (int)(i - first), cx = (k % cols) * cw, cy = 30 + (k / cols) * ch;
+            for (int yy = 0; yy < kThumbH; yy += 10)
+                for (int xx = 0; xx < kThumbW; xx += 10) {
+                    bool dark = ((xx + yy) / 10) % 2;
+                    cairo_set_source_rgb(cr, dark ? 0.16 : 0.21, dark ? 0.17 : 0.22, dark ? 0.20 : 0.26);
+                    cairo_rectangle(cr, cx + 5 + xx, cy + 4 + yy, 10, 10);
+                    cairo_fill(cr);
+                }
+            const Job& j = jobs[i];
+            if (j.thumb) {
+                int tw = cairo_image_surface_get_width(j.thumb), th = cairo_image_surface_get_height(j.thumb);
+                cairo_set_source_surface(cr, j.thumb, cx + 5 + (kThumbW - tw) / 2, cy + 4 + (kThumbH - th) / 2);
+                cairo_paint(cr);
+            }
+            std::string n = j.id;
+            double sz = FitSize(cr, n, false, cw - 8, 14, 11);
+            Text(cr, n, sz, false, cx + 5, cy + kThumbH + 18, AL_LEFT, j.blank ? Pal::Red : Pal::White);
+            char info[64];
+            snprintf(info, sizeof info, "%dx%d %s%s", j.w, j.h, j.tga ? (j.alpha ? "TGA32" : "TGA24") : (j.alpha ? "RGBA" : "RGB"),
+                     std::string(j.rule) == "generic" ? " generic" : "");
+            Text(cr, info, 10, false, cx + 5, cy + kThumbH + 32, AL_LEFT, Pal::DarkGray);
+        }
+        cairo_destroy(cr);
+        char name[64];
+        snprintf(name, sizeof name, "/sheet_%02d.png", pages + 1);
+        cairo_surface_write_to_png(s, (dir + name).c_str());
+        cairo_surface_destroy(s);
+        pages++;
+    }
+    Fonts_DoneThread();
+    return pages;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        fprintf(stderr, "usage: resgen <Res directory> [--sheet <directory>] [--jobs <n>] [--only <substring>]\n");
+        return 2;
+    }
+    auto t0 = std::chrono::steady_clock::now();
+    std::string resDir = argv[1], sheetDir, only;
+    unsigned jobsN = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (!strcmp(argv[i], "--sheet")) sheetDir = argv[i + 1];
+        else if (!strcmp(argv[i], "--jobs")) jobsN = (unsigned)std::max(1, atoi(argv[i + 1]));
+        else if (!strcmp(argv[i], "--only")) only = argv[i + 1];
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(resDir + "/image", ec);
+    std::filesystem::create_directories(resDir + "/model3d", ec);
+    if (!sheetDir.empty()) std::filesystem::create_directories(sheetDir, ec);
+
+    std::vector<Job> jobs;
+    for (int i = 0; i < PNG_NUM; i++) jobs.push_back({kPngNames[i], UnderRes(pngFilePath[i]), false, pngLtp[i]});
+    for (int i = 0; i < TGA_NUM; i++) jobs.push_back({kTgaNames[i], UnderRes(tgaFilePath[i]), true, tgaLtp[i]});
+    if (!only.empty()) {
+        std::vector<Job> keep;
+        for (auto& j : jobs) if (j.id.find(only) != std::string::npos) keep.push_back(j);
+        jobs.swap(keep);
+    }
+
+    std::atomic<size_t> next{0};
+    std::atomic<bool> fontsOk{true};
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < jobsN; t++)
+        pool.emplace_back([&] {
+            if (!Fonts_InitThread()) { fontsOk = false; return; }
+            for (size_t i; (i = next++) < jobs.size();) Render(jobs[i], resDir);
+            Fonts_DoneThread();
+        });
+    for (auto& th : pool) th.join();
+    if (!fontsOk) return 1;
+
+    int models = only.empty() ? Models_Write(resDir + "/model3d") : 0;
+    int failed = 0, blank = 0, generic = 0;
+    for (auto& j : jobs) {
+        if (!j.ok) { printf("resgen: cannot write %s\n", j.file.c_str()); failed++; }
+        if (j.blank) { printf("resgen: picture %s has no visible pixels\n", j.id.c_str()); blank++; }
+        if (std::string(j.rule) == "generic") { printf("resgen: no routine for %s, generic picture\n", j.id.c_str()); generic++; }
+    }
+    double genSec = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    int pages = sheetDir.empty() ? 0 : WriteSheet(jobs, sheetDir);
+    for (auto& j : jobs) if (j.thumb) cairo_surface_destroy(j.thumb);
+    double allSec = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    printf("resgen: %zu pictures, %d models in %.2f s on %u threads (%d generic, %d blank); contact sheet %d pages, total %.2f s\n",
+           jobs.size(), models, genSec, jobsN, generic, blank, pages, allSec);
+    return failed == 0 && (only.empty() ? models == 3 : true) ? 0 : 1;
+}
