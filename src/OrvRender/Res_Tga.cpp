@@ -247,10 +247,10 @@ const Vec2i tgaLtp[TGA_NUM] = {
     {910, 577}, /* TGA_driving_white_led_turn_left */
     {980, 578}, /* TGA_driving_white_led_turn_right */
     {715, 270}, /* TGA_hint_background */
-    {835, 560}, /* TGA_gear_tip_D */
-    {835, 560}, /* TGA_gear_tip_N */
-    {835, 560}, /* TGA_gear_tip_P */
-    {835, 560}, /* TGA_gear_tip_R */
+    {493, 600}, /* TGA_gear_tip_D */
+    {493, 600}, /* TGA_gear_tip_N */
+    {493, 600}, /* TGA_gear_tip_P */
+    {493, 600}, /* TGA_gear_tip_R */
     {792, 117}, /* TGA_led_acc_blue */
     {800, 139}, /* TGA_led_acc_blue_pointer */
     {780, 140}, /* TGA_led_acc_white_arrow */
@@ -376,20 +376,20 @@ const Vec2i tgaLtp[TGA_NUM] = {
     {418, 341}, /* TGA_nav_tips_disable */
     {0, 0}, /* TGA_traffic_line_dotted */
     {0, 0}, /* TGA_traffic_line_solid */
-    {560, 665}, /* TGA_ui3_basic_battery_bg */
-    {564, 669}, /* TGA_ui3_basic_battery_full_green */
-    {564, 669}, /* TGA_ui3_basic_battery_full_red */
-    {564, 669}, /* TGA_ui3_basic_battery_full_yellow */
-    {564, 669}, /* TGA_ui3_basic_battery_high_light */
+    {790, 665}, /* TGA_ui3_basic_battery_bg */
+    {794, 669}, /* TGA_ui3_basic_battery_full_green */
+    {794, 669}, /* TGA_ui3_basic_battery_full_red */
+    {794, 669}, /* TGA_ui3_basic_battery_full_yellow */
+    {794, 669}, /* TGA_ui3_basic_battery_high_light */
     {0, 626}, /* TGA_ui3_basic_bg_bottom */
     {1484, 651}, /* TGA_ui3_basic_temperature_icon */
     {100, 332}, /* TGA_ui3_basic_mute_icon */
     {0, 626}, /* TGA_ui3_basic_bg_bottom_night */
-    {820, 660}, /* TGA_ui3_gear_D */
-    {820, 660}, /* TGA_ui3_gear_N */
-    {820, 660}, /* TGA_ui3_gear_PRND_gray */
-    {820, 660}, /* TGA_ui3_gear_P */
-    {820, 660}, /* TGA_ui3_gear_R */
+    {530, 660}, /* TGA_ui3_gear_D */
+    {530, 660}, /* TGA_ui3_gear_N */
+    {530, 660}, /* TGA_ui3_gear_PRND_gray */
+    {530, 660}, /* TGA_ui3_gear_P */
+    {530, 660}, /* TGA_ui3_gear_R */
     {800, 34}, /* TGA_ui3_led_ready */
 };
 

@@ -342,24 +342,51 @@ void CarSidePart(cairo_t* cr, double x, double y, double w, double h, Rgb paint,
     cairo_translate(cr, x, y);
     cairo_scale(cr, w, h);
     cairo_set_line_width(cr, 0.004);
-    Rgb edge = open ? Pal::Amber : Shade(paint, 0.35);
-    auto panel = [&](double x0, double y0, double x1, double y1, double dx, double dy) {
-        /* an opened panel swings out: drawn displaced and lighter, with an amber edge */
-        cairo_move_to(cr, x0 + dx, y0 + dy);
-        cairo_line_to(cr, x1 + dx, y0 + dy * 0.6);
-        cairo_line_to(cr, x1 + dx, y1);
-        cairo_line_to(cr, x0 + dx, y1 + dy * 0.3);
+    /* A door of the side view between x0 (rear edge) and x1 (front edge), hinged at its front
+     * edge. Closed: only its seams. Open: swung towards the viewer (narrower, slightly larger),
+     * light paint with its window and an amber edge; far-side doors show above the near side. */
+    auto door = [&](double x0, double x1, bool farSide) {
+        cairo_save(cr);
+        if (open) {
+            cairo_translate(cr, x1, 0.45);
+            cairo_scale(cr, farSide ? 0.55 : 0.62, farSide ? 0.96 : 1.06);
+            cairo_translate(cr, -x1 + (farSide ? 0.0 : 0.02), -0.45 + (farSide ? -0.05 : 0.0));
+        }
+        cairo_new_path(cr);
+        cairo_move_to(cr, x0, 0.42);
+        cairo_line_to(cr, x0 + (x1 - x0) * 0.25, 0.21);
+        cairo_line_to(cr, x1, 0.19);
+        cairo_line_to(cr, x1 + 0.005, 0.74);
+        cairo_line_to(cr, x0, 0.74);
         cairo_close_path(cr);
-        SetColor(cr, open ? Mix(paint, {1, 1, 1}, 0.25) : paint, open ? 0.95 : 0.0);
-        cairo_fill_preserve(cr);
-        SetColor(cr, edge, open ? 1.0 : 0.8);
-        cairo_stroke(cr);
+        if (open) {
+            SetColor(cr, farSide ? Shade(paint, 0.75) : Mix(paint, {1, 1, 1}, 0.2), 0.97);
+            cairo_fill_preserve(cr);
+            SetColor(cr, Pal::Amber);
+            cairo_set_line_width(cr, 0.006);
+            cairo_stroke(cr);
+            cairo_move_to(cr, x0 + 0.012, 0.40);
+            cairo_line_to(cr, x0 + (x1 - x0) * 0.27, 0.225);
+            cairo_line_to(cr, x1 - 0.01, 0.21);
+            cairo_line_to(cr, x1 - 0.01, 0.40);
+            cairo_close_path(cr);
+            cairo_set_source_rgb(cr, 0.14, 0.18, 0.25);
+            cairo_fill(cr);
+            SetColor(cr, Mix(paint, {1, 1, 1}, 0.5));
+            RoundRect(cr, x0 + 0.02, 0.47, 0.045, 0.012, 0.006);
+            cairo_fill(cr);
+        } else {
+            SetColor(cr, Shade(paint, 0.3), 0.9);
+            cairo_set_line_width(cr, 0.003);
+            cairo_stroke(cr);
+        }
+        cairo_restore(cr);
     };
     switch (part) {
-    case CAR_DOOR_LF: panel(0.49, 0.40, 0.71, 0.74, open ? 0.05 : 0, open ? -0.04 : 0); break;
-    case CAR_DOOR_LB: panel(0.28, 0.42, 0.485, 0.74, open ? 0.04 : 0, open ? -0.04 : 0); break;
-    case CAR_DOOR_RF: panel(0.49, 0.40, 0.71, 0.74, open ? 0.09 : 0, open ? -0.10 : 0); break;
-    case CAR_DOOR_RB: panel(0.28, 0.42, 0.485, 0.74, open ? 0.08 : 0, open ? -0.10 : 0); break;
+    case CAR_DOOR_LF: door(0.49, 0.71, false); break;
+    case CAR_DOOR_LB: door(0.28, 0.485, false); break;
+    case CAR_DOOR_RF: door(0.49, 0.71, true); break;
+    case CAR_DOOR_RB: door(0.28, 0.485, true); break;
     case CAR_TRUNK:
         if (open) {
             cairo_move_to(cr, 0.16, 0.42);

@@ -371,9 +371,11 @@ void RadarCar(cairo_t* cr, const PicCtx& c)
     double y = front ? c.h * 0.02 : c.h * 0.98 - carH;
     CarTop(cr, x, y, carW, carH, paint, all);
     cairo_restore(cr);
-    /* fade the cut edge into the background */
-    if (front) VGradient(cr, 0, c.h * 0.7, c.w, c.h * 0.3, {0, 0, 0}, 0, Pal::Bg, 1);
-    else VGradient(cr, 0, 0, c.w, c.h * 0.3, Pal::Bg, 1, {0, 0, 0}, 0);
+    /* fade the cut edge out to transparent */
+    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+    if (front) VGradient(cr, 0, c.h * 0.6, c.w, c.h * 0.4, {0, 0, 0}, 0, {0, 0, 0}, 1);
+    else VGradient(cr, 0, 0, c.w, c.h * 0.4, {0, 0, 0}, 1, {0, 0, 0}, 0);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
 
 void RadarMask(cairo_t* cr, const PicCtx& c)
@@ -982,8 +984,12 @@ void ChargingFlow(cairo_t* cr, const PicCtx& c)
         double x = u * W / 2;
         double a = sin(u * M_PI);
         double yy = H / 2 + sin(i * 2.3) * H * 0.12 * (1 - u);
-        Glow(cr, x, yy, H * 0.12, Pal::Green, 0.8 * a);
-        Glow(cr, W - x, yy, H * 0.12, Pal::Teal, 0.8 * a);
+        Glow(cr, x, yy, H * 0.3, Pal::Green, 0.9 * a);
+        Glow(cr, W - x, yy, H * 0.3, Pal::Teal, 0.9 * a);
+        cairo_arc(cr, x, yy, H * 0.03, 0, 2 * M_PI);
+        cairo_arc(cr, W - x, yy, H * 0.03, 0, 2 * M_PI);
+        SetColor(cr, {0.85, 1.0, 0.9}, a);
+        cairo_fill(cr);
     }
 }
 
@@ -1054,7 +1060,7 @@ void Vai(cairo_t* cr, const PicCtx& c)
     double t = Num(c.g[1]) / 40.0;
     double cx = c.w / 2.0, cy = c.h / 2.0, R = c.w * 0.30;
     double r = R;
-    if (kind == "in") r = R * Ease(t * 1.05);
+    if (kind == "in") r = R * (0.12 + 0.88 * Ease(t * 1.05));
     if (kind == "waiting") r = R * (0.94 + 0.06 * sin(t * 2 * M_PI));
     Glow(cr, cx, cy, r * 1.6 + 1, Pal::Blue, 0.45);
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
@@ -1210,14 +1216,25 @@ void Emblem(cairo_t* cr, double cx, double cy, double s)
 
 void Logo(cairo_t* cr, const PicCtx& c)
 {
-    Glow(cr, c.w / 2.0, c.h / 2.0, c.w * 0.3, Pal::Blue, 0.35);
-    Emblem(cr, c.w / 2.0, c.h * 0.55, c.h * 0.8);
+    /* light streaks running out of the emblem to both sides */
+    for (int side : {-1, 1}) {
+        double x0 = c.w / 2.0 + side * c.h * 1.9, x1 = side < 0 ? 0 : c.w;
+        cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
+        cairo_pattern_add_color_stop_rgba(p, 0, 0.18, 0.55, 1.0, 0.9);
+        cairo_pattern_add_color_stop_rgba(p, 1, 0.18, 0.55, 1.0, 0.0);
+        cairo_set_source(cr, p);
+        cairo_rectangle(cr, std::fmin(x0, x1), c.h * 0.52, fabs(x1 - x0), 2);
+        cairo_fill(cr);
+        cairo_pattern_destroy(p);
+    }
+    Glow(cr, c.w / 2.0, c.h / 2.0, c.h * 1.6, Pal::Blue, 0.35);
+    Emblem(cr, c.w / 2.0, c.h * 0.55, c.h * 0.85);
 }
 
 void UpgradeLogo(cairo_t* cr, const PicCtx& c)
 {
-    Emblem(cr, c.h * 1.1, c.h * 0.55, c.h * 0.45);
-    Text(cr, "系统升级", c.h * 0.42, true, c.h * 2.4, c.h * 0.7, AL_LEFT, Pal::White);
+    Emblem(cr, c.h * 1.2, c.h * 0.5, c.h * 0.5);
+    Text(cr, "系统升级", c.h * 0.42, true, c.h * 2.5, c.h * 0.66, AL_LEFT, Pal::White);
 }
 
 void NimboPart(cairo_t* cr, const PicCtx& c)
@@ -1534,8 +1551,8 @@ const Rule kRules[] = {
     {"TGA_nav_unit_next_distance_(km|m)", 44, 30, true, Label},
     {"TGA_nav_module_shadow", 400, 30, true, ShadowPic},
     {"TGA_traffic_line_(dotted|solid)", 16, 256, false, TrafficLine},
-    {"TGA_ui3_basic_battery_(bg)", 240, 20, true, BatteryBar},
-    {"TGA_ui3_basic_battery_(full_green|full_red|full_yellow|high_light)", 232, 12, true, BatteryBar},
+    {"TGA_ui3_basic_battery_(bg)", 200, 20, true, BatteryBar},
+    {"TGA_ui3_basic_battery_(full_green|full_red|full_yellow|high_light)", 192, 12, true, BatteryBar},
     {"TGA_ui3_basic_bg_bottom(_night)?", 960, 94, true, BottomBar},
     {"TGA_ui3_basic_temperature_icon", 32, 32, true, PlainIcon},
     {"TGA_ui3_basic_mute_icon", 48, 48, true, PlainIcon},

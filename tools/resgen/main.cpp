@@ -173,6 +173,105 @@ void Render(Job& j, const std::string& resDir)
     cairo_surface_destroy(s);
 }
 
+/* One picture drawn again into a surface of its own (for the layout previews). */
+cairo_surface_t* Draw(const std::string& id, Vec2i ltp, int* w, int* h)
+{
+    PicCtx ctx;
+    ctx.x = ltp.x;
+    ctx.y = ltp.y;
+    PicSpec spec = Pictures_Find(id, &ctx);
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, spec.w, spec.h);
+    cairo_t* cr = cairo_create(s);
+    spec.draw(cr, ctx);
+    cairo_destroy(cr);
+    *w = spec.w;
+    *h = spec.h;
+    return s;
+}
+
+int FindId(const char* const* names, int n, const char* id)
+{
+    for (int i = 0; i < n; i++) if (!strcmp(names[i], id)) return i;
+    return -1;
+}
+
+/* Places a picture as the screens do: at its table point, or (centred) around it for the lamps
+ * whose table point is their centre; scale as the screen scales it; dx shifts it sideways. */
+void Place(cairo_t* cr, const char* id, bool centred = false, double scale = 1.0, int dx = 0, int xOverride = -1)
+{
+    bool tga = !strncmp(id, "TGA_", 4);
+    int i = tga ? FindId(kTgaNames, TGA_NUM, id) : FindId(kPngNames, PNG_NUM, id);
+    if (i < 0) return;
+    Vec2i p = tga ? tgaLtp[i] : pngLtp[i];
+    int w, h;
+    cairo_surface_t* s = Draw(id, p, &w, &h);
+    double x = p.x, y = p.y;
+    if (centred) { x -= w / 2; y -= h / 2; }
+    if (xOverride >= 0) x = xOverride;
+    cairo_save(cr);
+    cairo_translate(cr, x + dx, y);
+    cairo_scale(cr, scale, scale);
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(s);
+}
+
+/* Two mock screens composed from the pictures at their table places, to check that the sizes and
+ * places fit together: the parked car with open doors, and the driving page. */
+void WriteLayouts(const std::string& dir)
+{
+    Fonts_InitThread();
+    for (int page = 0; page < 2; page++) {
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1920, 720);
+        cairo_t* cr = cairo_create(s);
+        Place(cr, page == 0 ? "PNG_ui3_basic_bg_parking" : "PNG_ui3_basic_bg_driving", false, 4.0 / 3.0);
+        if (page == 0) {
+            for (const char* id : {"PNG_parking_car_blue_base", "PNG_parking_car_blue_trunk_open",
+                                   "PNG_parking_car_blue_lfdoor_open", "PNG_parking_car_blue_lbdoor_close",
+                                   "PNG_parking_car_blue_enginetop_close", "PNG_parking_car_blue_rfdoor_open",
+                                   "PNG_parking_car_blue_rbdoor_close", "PNG_parking_car_blue_chargeport_close",
+                                   "PNG_parking_car_wheel_r30"})
+                Place(cr, id);
+            Place(cr, "PNG_module_L0_icon_weather");
+        } else {
+            for (const char* id : {"PNG_driving_car_blue_base", "PNG_driving_car_blue_camera",
+                                   "PNG_driving_car_tail_lamp_position", "PNG_driving_low_beam"})
+                Place(cr, id);
+            Place(cr, "PNG_ui3_speed_digit_8", false, 1.0, -(73 * 56 / 118));
+            Place(cr, "PNG_ui3_speed_digit_6", false, 1.0, +(73 * 56 / 118));
+            Place(cr, "PNG_ui3_speed_unit_kmph", false, 1.0, 0, (1920 - 90) / 2);
+            Place(cr, "PNG_LCC_027");
+            Place(cr, "PNG_ACC_028");
+            Place(cr, "PNG_module_clock_bg");
+            Place(cr, "PNG_module_clock_hour");
+            Place(cr, "PNG_module_clock_minute");
+            Place(cr, "PNG_module_energy_cost_bg", false, 1.0, 1048);
+            Place(cr, "PNG_module_energy_cost_shadow", false, 1.0, 1048);
+        }
+        Place(cr, "TGA_ui3_basic_bg_bottom", false, 1.0);
+        Place(cr, "TGA_ui3_basic_bg_bottom", false, 1.0, 960);
+        Place(cr, "TGA_ui3_basic_battery_bg");
+        Place(cr, "TGA_ui3_basic_battery_full_green");
+        Place(cr, "TGA_ui3_gear_PRND_gray");
+        Place(cr, page == 0 ? "TGA_ui3_gear_P" : "TGA_ui3_gear_D");
+        Place(cr, "TGA_ui3_led_ready");
+        for (const char* id : {"TGA_led_brake_syserr", "TGA_led_main_alert", "TGA_led_charge_conn", "TGA_led_rear_fog",
+                               "TGA_led_low_beam", "TGA_led_position_hint", "TGA_led_epb", "TGA_led_seatbelt_p",
+                               "TGA_led_seatbelt_d", "TGA_led_car_body", "TGA_led_seatbelt_bl", "TGA_led_seatbelt_bm_gray",
+                               "TGA_led_seatbelt_br", "TGA_led_turn_left", "TGA_led_turn_right", "TGA_led_battery_cold"})
+            Place(cr, id, true);
+        Place(cr, "TGA_led_door_lf");
+        Place(cr, "TGA_led_door_rb");
+        Text(cr, "---", 30, true, 1004, 678, AL_LEFT, Pal::White);
+        Text(cr, "12:30", 27, false, 1359, 678, AL_RIGHT, Pal::White, 0.6);
+        cairo_destroy(cr);
+        cairo_surface_write_to_png(s, (dir + (page == 0 ? "/layout_parked.png" : "/layout_driving.png")).c_str());
+        cairo_surface_destroy(s);
+    }
+    Fonts_DoneThread();
+}
+
 /* Pages of tiles: each picture on a checkerboard (to show transparency) with its name and size. */
 int WriteSheet(const std::vector<Job>& jobs, const std::string& dir)
 {
@@ -272,6 +371,7 @@ int main(int argc, char** argv)
     }
     double genSec = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     int pages = sheetDir.empty() ? 0 : WriteSheet(jobs, sheetDir);
+    if (!sheetDir.empty() && only.empty()) WriteLayouts(sheetDir);
     for (auto& j : jobs) if (j.thumb) cairo_surface_destroy(j.thumb);
     double allSec = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     printf("resgen: %zu pictures, %d models in %.2f s on %u threads (%d generic, %d blank); contact sheet %d pages, total %.2f s\n",
