@@ -90,19 +90,21 @@ struct Mesh {
     /* A wheel: a cylinder along x centred at (x, y, z). */
     void Wheel(float x, float y, float z, float r, float w, int seg = 10)
     {
+        /* a vertex at the very bottom, so that the wheel touches the road at z = 0 */
+        const float ph = (float)(-M_PI / 2);
         std::vector<V3> outer, inner;
         for (int i = 0; i < seg; i++) {
-            float a = (float)(2 * M_PI * i / seg);
+            float a = (float)(2 * M_PI * i / seg) + ph;
             outer.push_back({x + w / 2, y + r * std::cos(a), z + r * std::sin(a)});
         }
         for (int i = seg - 1; i >= 0; i--) {
-            float a = (float)(2 * M_PI * i / seg);
+            float a = (float)(2 * M_PI * i / seg) + ph;
             inner.push_back({x - w / 2, y + r * std::cos(a), z + r * std::sin(a)});
         }
         Poly(outer, kTyre);
         Poly(inner, kTyre);
         for (int i = 0; i < seg; i++) {
-            float a0 = (float)(2 * M_PI * i / seg), a1 = (float)(2 * M_PI * (i + 1) / seg);
+            float a0 = (float)(2 * M_PI * i / seg) + ph, a1 = (float)(2 * M_PI * (i + 1) / seg) + ph;
             V3 p0{x + w / 2, y + r * std::cos(a0), z + r * std::sin(a0)};
             V3 p1{x + w / 2, y + r * std::cos(a1), z + r * std::sin(a1)};
             V3 q1{x - w / 2, y + r * std::cos(a1), z + r * std::sin(a1)};
