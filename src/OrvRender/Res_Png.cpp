@@ -1251,9 +1251,9 @@ const Vec2i pngLtp[PNG_NUM] = {
     {208, 483}, /* PNG_module_media_shadow */
     {1384, 172}, /* PNG_menu_right_icon_mediasrc */
     {1384, 172}, /* PNG_menu_right_icon_mediasrc_gray */
-    {1384, 172}, /* PNG_menu_right_icon_setsun */
-    {1384, 172}, /* PNG_menu_right_icon_settemp */
-    {1384, 172}, /* PNG_menu_right_icon_setwindpwr */
+    {1470, 215}, /* PNG_menu_right_icon_setsun */
+    {1470, 215}, /* PNG_menu_right_icon_settemp */
+    {1470, 215}, /* PNG_menu_right_icon_setwindpwr */
     {1384, 172}, /* PNG_menu_right_icon_sun */
     {1384, 172}, /* PNG_menu_right_icon_sun_gray */
     {1384, 172}, /* PNG_menu_right_icon_temp */
@@ -1264,8 +1264,8 @@ const Vec2i pngLtp[PNG_NUM] = {
     {1384, 172}, /* PNG_menu_right_icon_windpwr_gray */
     {1270, 540}, /* PNG_menu_right_shadow */
     {1250, 150}, /* PNG_menu_right_value_set_bg */
-    {1760, 200}, /* PNG_menu_right_value_set_pcursor */
-    {1770, 200}, /* PNG_menu_right_value_set_progress */
+    {1688, 190}, /* PNG_menu_right_value_set_pcursor */
+    {1700, 190}, /* PNG_menu_right_value_set_progress */
     {404, 484}, /* PNG_module_energy_cost_avg_unit */
     {243, 193}, /* PNG_module_energy_cost_bar_negative */
     {243, 193}, /* PNG_module_energy_cost_bar_positive */

@@ -316,9 +316,9 @@ const Vec2i tgaLtp[TGA_NUM] = {
     {1384, 172}, /* TGA_menu_2nd_icon_windymode_down */
     {1384, 172}, /* TGA_menu_2nd_icon_windymode_side */
     {1384, 172}, /* TGA_menu_2nd_icon_windymode_up */
-    {1760, 200}, /* TGA_menu_2nd_value_set_cursor */
-    {1770, 200}, /* TGA_menu_2nd_value_set_progress */
-    {1770, 200}, /* TGA_menu_2nd_value_set_progress_bg */
+    {1688, 190}, /* TGA_menu_2nd_value_set_cursor */
+    {1700, 190}, /* TGA_menu_2nd_value_set_progress */
+    {1700, 190}, /* TGA_menu_2nd_value_set_progress_bg */
     {1384, 172}, /* TGA_menu_icon_brightness */
     {1384, 172}, /* TGA_menu_icon_camera */
     {1384, 172}, /* TGA_menu_icon_fan */
@@ -330,13 +330,13 @@ const Vec2i tgaLtp[TGA_NUM] = {
     {1384, 172}, /* TGA_menu_2nd_icon_music_local */
     {1384, 172}, /* TGA_menu_2nd_icon_radio_local */
     {1384, 172}, /* TGA_menu_2nd_icon_radio_tbook */
-    {250, 300}, /* TGA_menu_left_acc_1 */
-    {250, 300}, /* TGA_menu_left_acc_2 */
-    {250, 300}, /* TGA_menu_left_acc_3 */
-    {250, 300}, /* TGA_menu_left_acc_4 */
-    {250, 300}, /* TGA_menu_left_acc_5 */
+    {260, 495}, /* TGA_menu_left_acc_1 */
+    {260, 495}, /* TGA_menu_left_acc_2 */
+    {260, 495}, /* TGA_menu_left_acc_3 */
+    {260, 495}, /* TGA_menu_left_acc_4 */
+    {260, 495}, /* TGA_menu_left_acc_5 */
     {110, 150}, /* TGA_menu_left_bg */
-    {250, 300}, /* TGA_menu_left_icon_voice */
+    {160, 300}, /* TGA_menu_left_icon_voice */
     {560, 200}, /* TGA_menu_left_progress_bar */
     {548, 200}, /* TGA_menu_left_progress_cursor */
     {130, 540}, /* TGA_menu_left_shadow */

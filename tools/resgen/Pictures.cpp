@@ -10,6 +10,7 @@
 namespace {
 
 int Num(const std::string& s) { return std::stoi(s); }
+Rgb Mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
 double Ease(double t) { return t <= 0 ? 0 : t >= 1 ? 1 : 0.5 - 0.5 * cos(t * M_PI); }
 
 /* ---- Texts of the label pictures (the cluster speaks simplified Chinese). ------------------- */
@@ -354,7 +355,22 @@ void Rolling(cairo_t* cr, const PicCtx& c)
     cairo_stroke(cr);
 }
 
-void ChargeCar(cairo_t* cr, const PicCtx& c) { CarSide(cr, 0, c.h * 0.05, c.w, c.h * 0.95, CarPaint("white"), false, false); }
+/* The charging page's car: seen from above lying across the screen, nose to the right, so that the
+ * battery frame drawn over it sits in its floor. */
+void ChargeCar(cairo_t* cr, const PicCtx& c)
+{
+    cairo_save(cr);
+    cairo_translate(cr, c.w, 0);
+    cairo_rotate(cr, M_PI / 2);
+    /* in the turned frame the picture is c.h wide and c.w tall */
+    CarTop(cr, c.h * 0.03, 0, c.h * 0.94, c.w, CarPaint("gray"), false);
+    cairo_restore(cr);
+    /* dim it: the battery and the numbers are the subject */
+    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.45);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+}
 
 /* Radar view: the front or rear half of the car seen from above. */
 void RadarCar(cairo_t* cr, const PicCtx& c)
@@ -936,29 +952,69 @@ void TripBg(cairo_t* cr, const PicCtx& c)
     cairo_stroke(cr);
 }
 
-/* Charging page: the ring behind the number and its lit parts. */
+/* Charging page: the battery frame over the car, its fill bar and the light that runs along it. */
 void ChargeRing(cairo_t* cr, const PicCtx& c)
 {
     const std::string& n = c.name;
-    double cx = c.w / 2.0, cy = c.h / 2.0, r = std::fmin(c.w, c.h) * 0.44;
     bool ready = n.find("ready") != std::string::npos;
     bool full = n.find("full") != std::string::npos;
-    Rgb col = full ? Pal::Green : ready ? Pal::Blue : Pal::Green;
+    Rgb col = ready ? Pal::Blue : Pal::Green;
     if (n.find("background") != std::string::npos || full) {
-        cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-        SetColor(cr, col, full ? 0.9 : 0.25);
-        cairo_set_line_width(cr, r * 0.08);
+        /* a battery: rounded body and the terminal at its right end */
+        double tw = c.w * 0.03;
+        RoundRect(cr, 3, 3, c.w - tw - 6, c.h - 6, 26);
+        SetColor(cr, {0.04, 0.05, 0.07}, 0.55);
+        cairo_fill_preserve(cr);
+        SetColor(cr, col, full ? 0.95 : 0.6);
+        cairo_set_line_width(cr, 4);
         cairo_stroke(cr);
-        Glow(cr, cx, cy, r * 0.95, col, full ? 0.35 : 0.15);
+        RoundRect(cr, c.w - tw - 3, c.h * 0.36, tw, c.h * 0.28, 6);
+        SetColor(cr, col, full ? 0.95 : 0.6);
+        cairo_fill(cr);
+        if (full) {
+            RoundRect(cr, 14, 14, c.w - tw - 28, c.h - 28, 18);
+            cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, c.w, 0);
+            cairo_pattern_add_color_stop_rgba(p, 0, col.r, col.g, col.b, 0.15);
+            cairo_pattern_add_color_stop_rgba(p, 1, col.r, col.g, col.b, 0.45);
+            cairo_set_source(cr, p);
+            cairo_fill(cr);
+            cairo_pattern_destroy(p);
+        }
     } else if (n.find("bright") != std::string::npos) {
-        cairo_arc(cr, cx, cy, r, -M_PI * 0.9, -M_PI * 0.1);
-        SetColor(cr, col, 0.9);
-        cairo_set_line_width(cr, r * 0.1);
-        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke(cr);
+        /* a soft vertical glow; the screen shows it only where it overlaps the filled bar */
+        cairo_save(cr);
+        cairo_translate(cr, c.w / 2.0, c.h / 2.0);
+        cairo_scale(cr, c.w / 2.0, c.h / 2.0);
+        Glow(cr, 0, 0, 1, Mix(col, {1, 1, 1}, 0.6), 1.0);
+        cairo_restore(cr);
     } else {
-        VGradient(cr, 0, 0, c.w, c.h, col, 1.0, col, 0.2);
+        RoundRect(cr, 0, 0, c.w, c.h, c.h / 2);
+        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, c.w, 0);
+        cairo_pattern_add_color_stop_rgb(p, 0, col.r * 0.5, col.g * 0.5, col.b * 0.5);
+        cairo_pattern_add_color_stop_rgb(p, 1, col.r, col.g, col.b);
+        cairo_set_source(cr, p);
+        cairo_fill(cr);
+        cairo_pattern_destroy(p);
     }
+}
+
+/* The status icon of the charging page: a bolt while charging, a plug when ready, a warning. */
+void ChargeIcon(cairo_t* cr, const PicCtx& c)
+{
+    const std::string& n = c.g[0];
+    if (n == "error") { Telltale(cr, "main_alert", c.w, c.h, Pal::Red); return; }
+    if (n == "ready") { Telltale(cr, "charge_conn", c.w, c.h, Pal::Blue); return; }
+    cairo_save(cr);
+    cairo_scale(cr, c.w / 100.0, c.h / 100.0);
+    cairo_arc(cr, 50, 50, 46, 0, 2 * M_PI);
+    SetColor(cr, Pal::Green, 0.25);
+    cairo_fill(cr);
+    cairo_move_to(cr, 58, 10); cairo_line_to(cr, 28, 56); cairo_line_to(cr, 48, 56);
+    cairo_line_to(cr, 40, 92); cairo_line_to(cr, 74, 42); cairo_line_to(cr, 54, 42);
+    cairo_line_to(cr, 64, 10); cairo_close_path(cr);
+    SetColor(cr, Pal::Green);
+    cairo_fill(cr);
+    cairo_restore(cr);
 }
 
 /* ---- Frame sequences --------------------------------------------------------------------- */
@@ -1383,11 +1439,11 @@ const Rule kRules[] = {
     {"PNG_charge_background_(charging|normal)", 1920, 720, false, Background},
     {"PNG_charge_background_car", 980, 380, true, ChargeCar},
     {"PNG_charge_range_unit_km", 60, 36, true, Label},
-    {"PNG_charge_(charging|ready|error)", 220, 50, true, Label},
-    {"PNG_charge_(charging|ready)_background|PNG_charge_full", 420, 420, true, ChargeRing},
-    {"PNG_charge_(charging|ready)_bright", 266, 356, true, ChargeRing},
-    {"PNG_charge_(charging|ready)_progress", 12, 184, true, ChargeRing},
-    {"PNG_charge_number_shadow", 300, 110, true, ShadowPic},
+    {"PNG_charge_(charging|ready|error)", 48, 48, true, ChargeIcon},
+    {"PNG_charge_(charging|ready)_background|PNG_charge_full", 790, 260, true, ChargeRing},
+    {"PNG_charge_(charging|ready)_bright", 134, 196, true, ChargeRing},
+    {"PNG_charge_(charging|ready)_progress", 520, 24, true, ChargeRing},
+    {"PNG_charge_number_shadow", 324, 110, true, ShadowPic},
     {"PNG_charge_status_shadow", 360, 140, true, ShadowPic},
     {"PNG_charge_hint_(ready|charging|finish|stop)", 320, 40, true, Label},
     {"PNG_charge_hint_(pull_gun|contact_maintenance)", 400, 40, true, Label},
@@ -1419,11 +1475,11 @@ const Rule kRules[] = {
     {"PNG_module_media_progress_cursor", 20, 68, true, Bar},
     {"PNG_module_media_shadow", 460, 40, true, ShadowPic},
     /* right menu */
-    {"PNG_menu_right_icon_([a-z_]+)", 98, 98, true, MenuIcon},
+    {"PNG_menu_right_icon_([a-z_]+)", 80, 80, true, MenuIcon},
     {"PNG_menu_right_shadow", 500, 40, true, ShadowPic},
     {"PNG_menu_right_value_set_bg", 520, 390, true, PanelBg},
     {"PNG_menu_right_value_set_pcursor", 40, 40, true, Bar},
-    {"PNG_menu_right_value_set_progress", 20, 300, true, Bar},
+    {"PNG_menu_right_value_set_progress", 16, 280, true, Bar},
     /* energy */
     {"PNG_module_energy_cost_(bg|bar_positive|bar_negative)", 396, 396, true, EnergyPart},
     {"PNG_module_energy_cost_(bar_zero)", 24, 10, true, EnergyPart},
@@ -1531,11 +1587,11 @@ const Rule kRules[] = {
     {"TGA_led_traffic_camera", 64, 64, true, Lamp},
     {"TGA_led_[A-Za-z0-9_]+", 56, 56, true, Lamp},
     {"TGA_menu_2nd_bg", 520, 390, true, PanelBg},
-    {"TGA_menu_2nd_icon_(temp_bg|temp_progress)", 98, 98, true, PlainIcon},
-    {"TGA_menu_2nd_icon_([a-z_]+)", 98, 98, true, MenuIcon},
-    {"TGA_menu_icon_([a-z_]+)", 98, 98, true, MenuIcon},
+    {"TGA_menu_2nd_icon_(temp_bg|temp_progress)", 80, 80, true, PlainIcon},
+    {"TGA_menu_2nd_icon_([a-z_]+)", 80, 80, true, MenuIcon},
+    {"TGA_menu_icon_([a-z_]+)", 80, 80, true, MenuIcon},
     {"TGA_menu_2nd_value_set_cursor", 40, 40, true, Bar},
-    {"TGA_menu_2nd_value_set_progress(_bg)?", 20, 300, true, Bar},
+    {"TGA_menu_2nd_value_set_progress(_bg)?", 16, 280, true, Bar},
     {"TGA_menu_left_acc_(\\d)", 220, 40, true, LeftAcc},
     {"TGA_menu_left_bg", 520, 390, true, PanelBg},
     {"TGA_menu_left_icon_(voice)", 64, 64, true, PlainIcon},

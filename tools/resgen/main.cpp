@@ -197,7 +197,8 @@ int FindId(const char* const* names, int n, const char* id)
 
 /* Places a picture as the screens do: at its table point, or (centred) around it for the lamps
  * whose table point is their centre; scale as the screen scales it; dx shifts it sideways. */
-void Place(cairo_t* cr, const char* id, bool centred = false, double scale = 1.0, int dx = 0, int xOverride = -1)
+void Place(cairo_t* cr, const char* id, bool centred = false, double scale = 1.0, int dx = 0, int xOverride = -1,
+           int yOverride = -1)
 {
     bool tga = !strncmp(id, "TGA_", 4);
     int i = tga ? FindId(kTgaNames, TGA_NUM, id) : FindId(kPngNames, PNG_NUM, id);
@@ -208,6 +209,7 @@ void Place(cairo_t* cr, const char* id, bool centred = false, double scale = 1.0
     double x = p.x, y = p.y;
     if (centred) { x -= w / 2; y -= h / 2; }
     if (xOverride >= 0) x = xOverride;
+    if (yOverride >= 0) y = yOverride;
     cairo_save(cr);
     cairo_translate(cr, x + dx, y);
     cairo_scale(cr, scale, scale);
@@ -222,9 +224,39 @@ void Place(cairo_t* cr, const char* id, bool centred = false, double scale = 1.0
 void WriteLayouts(const std::string& dir)
 {
     Fonts_InitThread();
-    for (int page = 0; page < 2; page++) {
+    for (int page = 0; page < 3; page++) {
         cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1920, 720);
         cairo_t* cr = cairo_create(s);
+        if (page == 2) {
+            /* the charging screen while charging, 62 % and 345 km */
+            for (const char* id : {"PNG_charge_background_charging", "PNG_charge_background_car",
+                                   "PNG_charge_charging_background"})
+                Place(cr, id);
+            cairo_save(cr);
+            cairo_rectangle(cr, 778, 294, 520 * 0.62, 24);
+            cairo_clip(cr);
+            Place(cr, "PNG_charge_charging_progress");
+            Place(cr, "PNG_charge_charging_bright", false, 1.0, 180);
+            cairo_restore(cr);
+            Place(cr, "PNG_Charge_Charging_030", false, 1.25);
+            Place(cr, "PNG_charge_number_shadow");
+            Place(cr, "PNG_charge_status_shadow");
+            Place(cr, "PNG_charge_charging");
+            Place(cr, "PNG_charge_hint_charging");
+            /* digits at four fifths, group centred on 1017 */
+            int w = 56, wkm = 60;
+            int T = (int)((3 * w * 4) / 5 + 1.2 * wkm + 40), x = 1017 - T / 2;
+            for (const char* d : {"PNG_ui3_speed_digit_3", "PNG_ui3_speed_digit_4", "PNG_ui3_speed_digit_5"}) {
+                Place(cr, d, false, 0.8, 0, x, 360);
+                x += (w * 4 / 5) * 4 / 5 + 20;
+            }
+            Place(cr, "PNG_charge_range_unit_km", false, 1.2, 0, x);
+            Text(cr, "剩余时间", 28, true, 248, 250, AL_LEFT, Pal::Gray);
+            cairo_destroy(cr);
+            cairo_surface_write_to_png(s, (dir + "/layout_charging.png").c_str());
+            cairo_surface_destroy(s);
+            continue;
+        }
         Place(cr, page == 0 ? "PNG_ui3_basic_bg_parking" : "PNG_ui3_basic_bg_driving", false, 4.0 / 3.0);
         if (page == 0) {
             for (const char* id : {"PNG_parking_car_blue_base", "PNG_parking_car_blue_trunk_open",
