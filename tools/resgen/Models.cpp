@@ -134,7 +134,7 @@ Mesh Car()
     m.Extrude(prof, -hw, hw, {3, 5}, kBody);
     /* side windows, just outside the body */
     for (int side : {-1, 1}) {
-        float x = side * (hw + 0.005f);
+        float x = side * (hw + 0.02f);
         std::vector<V3> win = {{x, 0.95f, 1.05f}, {x, 0.25f, 1.36f}, {x, -1.2f, 1.38f}, {x, -1.85f, 1.07f}};
         if (side < 0) win = {win[3], win[2], win[1], win[0]};
         m.Poly(win, kGlass);

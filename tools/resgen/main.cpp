@@ -13,7 +13,9 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -304,6 +306,100 @@ void WriteLayouts(const std::string& dir)
     Fonts_DoneThread();
 }
 
+/* The three models drawn from their .vbo files as the driving scene sees them (from behind and
+ * above), flat shaded, each triangle coloured by its texture coordinates in the model texture: a
+ * check of the file format, the winding and the texture mapping at once. */
+void WriteModelPreview(const std::string& resDir, const std::string& dir)
+{
+    Fonts_InitThread();
+    const char* files[3] = {"truck_1.vbo", "car_1.vbo", "bicycle_1.vbo"};
+    const char* tex[3] = {"PNG_uv_TexCarLarge_Blue", "PNG_uv_TexCarMedium_Red", "PNG_uv_TexCarSmall_Yellow"};
+    cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1500, 500);
+    cairo_t* cr = cairo_create(out);
+    cairo_set_source_rgb(cr, 0.07, 0.08, 0.1);
+    cairo_paint(cr);
+    for (int k = 0; k < 3; k++) {
+        FILE* f = fopen((resDir + "/model3d/" + files[k]).c_str(), "rb");
+        if (!f) continue;
+        std::vector<uint8_t> b;
+        uint8_t buf[65536];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, f)) > 0) b.insert(b.end(), buf, buf + n);
+        fclose(f);
+        uint8_t idxType = b[25];
+        uint32_t faces, verts;
+        memcpy(&faces, &b[26], 4);
+        memcpy(&verts, &b[30], 4);
+        const float* pos = (const float*)&b[34];
+        const float* txc = pos + verts * 3;
+        const float* nor = txc + verts * 2;
+        const uint8_t* ib = (const uint8_t*)(nor + verts * 3);
+        auto index = [&](uint32_t i) {
+            uint32_t v = 0;
+            memcpy(&v, ib + (size_t)i * idxType, idxType);
+            return v;
+        };
+        int tw, th;
+        int ti = FindId(kPngNames, PNG_NUM, tex[k]);
+        cairo_surface_t* t = Draw(tex[k], pngLtp[ti], &tw, &th);
+        cairo_surface_flush(t);
+        const uint8_t* td = cairo_image_surface_get_data(t);
+        int ts = cairo_image_surface_get_stride(t);
+        /* view from behind (-y), 25 degrees above, turned 30 degrees */
+        double yaw = 0.52, pitch = 0.44, scale = k == 0 ? 40 : k == 1 ? 62 : 110;
+        struct Tri { double depth; double x[3], y[3]; double r, g, bl; };
+        std::vector<Tri> tris;
+        for (uint32_t fi = 0; fi < faces; fi++) {
+            Tri tr{};
+            double light = 0, sx = 0, st = 0, depth = 0, vis = 0;
+            for (int c = 0; c < 3; c++) {
+                uint32_t v = index(fi * 3 + c);
+                double X = pos[v * 3] / 1.68, Y = pos[v * 3 + 1], Z = pos[v * 3 + 2];
+                double x1 = X * cos(yaw) + Y * sin(yaw), y1 = -X * sin(yaw) + Y * cos(yaw);
+                double y2 = y1 * cos(pitch) - Z * sin(pitch), z2 = y1 * sin(pitch) + Z * cos(pitch);
+                tr.x[c] = 250 + k * 500 + x1 * scale;
+                tr.y[c] = 330 - z2 * scale;
+                depth += y2;
+                double nx = nor[v * 3] / 1.68, ny = nor[v * 3 + 1], nz = nor[v * 3 + 2];
+                double l = sqrt(nx * nx + ny * ny + nz * nz);
+                nx /= l; ny /= l; nz /= l;
+                double nyv = -nx * sin(yaw) + ny * cos(yaw);
+                vis = nyv * cos(pitch) - nz * sin(pitch); /* towards the viewer (-y) is negative */
+                light = 0.35 + 0.65 * std::max(0.0, nz * 0.7 - nyv * 0.5 + 0.2);
+                sx += txc[v * 2] / 3;
+                st += txc[v * 2 + 1] / 3;
+            }
+            if (vis > 0) continue; /* facing away */
+            int px = std::min(tw - 1, std::max(0, (int)(sx * tw))), py = std::min(th - 1, std::max(0, (int)((1 - st) * th)));
+            uint32_t p = *(const uint32_t*)(td + (size_t)py * ts + px * 4);
+            tr.r = ((p >> 16) & 255) / 255.0 * light;
+            tr.g = ((p >> 8) & 255) / 255.0 * light;
+            tr.bl = (p & 255) / 255.0 * light;
+            tr.depth = depth;
+            tris.push_back(tr);
+        }
+        cairo_surface_destroy(t);
+        std::sort(tris.begin(), tris.end(), [](const Tri& a, const Tri& b) { return a.depth > b.depth; });
+        for (auto& tr : tris) {
+            cairo_move_to(cr, tr.x[0], tr.y[0]);
+            cairo_line_to(cr, tr.x[1], tr.y[1]);
+            cairo_line_to(cr, tr.x[2], tr.y[2]);
+            cairo_close_path(cr);
+            cairo_set_source_rgb(cr, tr.r, tr.g, tr.bl);
+            cairo_fill_preserve(cr);
+            cairo_set_line_width(cr, 0.5);
+            cairo_stroke(cr);
+        }
+        char label[96];
+        snprintf(label, sizeof label, "%s: %u triangles, %u vertices, %u-byte indices", files[k], faces, verts, idxType);
+        Text(cr, label, 16, false, 20 + k * 500, 470, AL_LEFT, Pal::Gray);
+    }
+    cairo_destroy(cr);
+    cairo_surface_write_to_png(out, (dir + "/models.png").c_str());
+    cairo_surface_destroy(out);
+    Fonts_DoneThread();
+}
+
 /* Pages of tiles: each picture on a checkerboard (to show transparency) with its name and size. */
 int WriteSheet(const std::vector<Job>& jobs, const std::string& dir)
 {
@@ -403,7 +499,10 @@ int main(int argc, char** argv)
     }
     double genSec = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     int pages = sheetDir.empty() ? 0 : WriteSheet(jobs, sheetDir);
-    if (!sheetDir.empty() && only.empty()) WriteLayouts(sheetDir);
+    if (!sheetDir.empty() && only.empty()) {
+        WriteLayouts(sheetDir);
+        WriteModelPreview(resDir, sheetDir);
+    }
     for (auto& j : jobs) if (j.thumb) cairo_surface_destroy(j.thumb);
     double allSec = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     printf("resgen: %zu pictures, %d models in %.2f s on %u threads (%d generic, %d blank); contact sheet %d pages, total %.2f s\n",
