@@ -1090,24 +1090,48 @@ void CheckFrame(cairo_t* cr, const PicCtx& c)
 
 void ModeBand(cairo_t* cr, const PicCtx& c)
 {
+    /* a light line that opens from the screen centre to both edges over the sequence, with a glow
+     * rising from it and its reflection below; eco in teal, sport in red */
     bool eco = c.g[0] == "eco";
     double t = Num(c.g[1]) / 42.0;
     Rgb col = eco ? Pal::Teal : Rgb{1.0, 0.16, 0.12};
-    double half = c.w / 2.0 * Ease(t);
-    double y = c.h * 0.62;
-    cairo_pattern_t* p = cairo_pattern_create_linear(c.w / 2.0 - half, 0, c.w / 2.0 + half, 0);
+    double half = 40 + (c.w / 2.0 - 40) * Ease(t);
+    double y = c.h * 0.55, cx = c.w / 2.0;
+    cairo_save(cr);
+    cairo_translate(cr, cx, y);
+    cairo_scale(cr, half, c.h * 0.55);
+    cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+    cairo_pattern_add_color_stop_rgba(g, 0, col.r, col.g, col.b, 0.55);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, col.r, col.g, col.b, 0.22);
+    cairo_pattern_add_color_stop_rgba(g, 1, col.r, col.g, col.b, 0);
+    cairo_set_source(cr, g);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+    cairo_pattern_t* p = cairo_pattern_create_linear(cx - half, 0, cx + half, 0);
     cairo_pattern_add_color_stop_rgba(p, 0, col.r, col.g, col.b, 0.0);
-    cairo_pattern_add_color_stop_rgba(p, 0.5, col.r, col.g, col.b, 0.95);
+    cairo_pattern_add_color_stop_rgba(p, 0.2, col.r, col.g, col.b, 0.8);
+    cairo_pattern_add_color_stop_rgba(p, 0.5, std::fmin(1, col.r + 0.5), std::fmin(1, col.g + 0.5), std::fmin(1, col.b + 0.5), 1.0);
+    cairo_pattern_add_color_stop_rgba(p, 0.8, col.r, col.g, col.b, 0.8);
     cairo_pattern_add_color_stop_rgba(p, 1, col.r, col.g, col.b, 0.0);
     cairo_set_source(cr, p);
-    cairo_rectangle(cr, c.w / 2.0 - half, y - 2, 2 * half, 4);
+    cairo_rectangle(cr, cx - half, y - 2.5, 2 * half, 5);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
-    cairo_save(cr);
-    cairo_translate(cr, c.w / 2.0, y);
-    cairo_scale(cr, std::fmax(half, 1.0), c.h * 0.55);
-    Glow(cr, 0, 0, 1, col, 0.35 * (0.3 + 0.7 * t));
-    cairo_restore(cr);
+    /* chevrons running outwards along the line */
+    for (int side : {-1, 1})
+        for (int i = 0; i < 6; i++) {
+            double u = fmod(i / 6.0 + t * 1.5, 1.0);
+            double x = cx + side * (60 + u * (half - 60));
+            if (fabs(x - cx) > half) continue;
+            cairo_move_to(cr, x - side * 10, y - 14);
+            cairo_line_to(cr, x, y - 7);
+            cairo_line_to(cr, x - side * 10, y);
+            SetColor(cr, col, 0.7 * sin(u * M_PI));
+            cairo_set_line_width(cr, 3);
+            cairo_stroke(cr);
+        }
 }
 
 void Vai(cairo_t* cr, const PicCtx& c)
