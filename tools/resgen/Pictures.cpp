@@ -569,10 +569,14 @@ void ParkingSlot(cairo_t* cr, const PicCtx& c)
     const std::string& state = c.g[0];
     bool left = c.g[1] == "left";
     if (c.g[2] == "area") {
-        cairo_move_to(cr, left ? c.w * 0.55 : 0, 0);
-        cairo_line_to(cr, left ? c.w : c.w * 0.45, 0);
-        cairo_line_to(cr, left ? c.w * 0.9 : c.w * 0.1 + c.w * 0.9 * 0, c.h);
-        cairo_line_to(cr, left ? 0 : c.w, c.h);
+        /* the ground beside the lane in perspective: narrow towards the road's far end */
+        if (left) {
+            cairo_move_to(cr, c.w * 0.45, 0); cairo_line_to(cr, c.w, 0);
+            cairo_line_to(cr, c.w * 0.85, c.h); cairo_line_to(cr, 0, c.h);
+        } else {
+            cairo_move_to(cr, 0, 0); cairo_line_to(cr, c.w * 0.55, 0);
+            cairo_line_to(cr, c.w, c.h); cairo_line_to(cr, c.w * 0.15, c.h);
+        }
         cairo_close_path(cr);
         cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, c.h);
         cairo_pattern_add_color_stop_rgba(p, 0, 0.18, 0.55, 1.0, 0.0);
@@ -1275,20 +1279,34 @@ void Sampling(cairo_t* cr, const PicCtx& c)
 
 /* ---- Logos and upgrade ----------------------------------------------------------------------- */
 
-/* An abstract emblem: two swept chevrons meeting in the middle, in white with a blue light. */
+/* An abstract emblem: two swept wings meeting in a point, a blue chevron nested under them and a
+ * blue diamond above, on a soft light. s is about half the emblem's height. */
 void Emblem(cairo_t* cr, double cx, double cy, double s)
 {
-    for (int side : {-1, 1}) {
-        cairo_move_to(cr, cx, cy + s * 0.35);
-        cairo_curve_to(cr, cx + side * s * 0.5, cy + s * 0.1, cx + side * s * 1.2, cy - s * 0.2, cx + side * s * 2.2, cy - s * 0.25);
-        cairo_curve_to(cr, cx + side * s * 1.3, cy - s * 0.05, cx + side * s * 0.6, cy + s * 0.1, cx, cy + s * 0.05);
-        cairo_close_path(cr);
-    }
-    SetColor(cr, Pal::White);
+    auto wing = [&](double dy, double span, double thick) {
+        for (int side : {-1, 1}) {
+            cairo_move_to(cr, cx, cy + dy + thick);
+            cairo_curve_to(cr, cx + side * span * 0.35, cy + dy + thick * 0.6, cx + side * span * 0.7, cy + dy - s * 0.35,
+                           cx + side * span, cy + dy - s * 0.55);
+            cairo_curve_to(cr, cx + side * span * 0.72, cy + dy - s * 0.18 - thick * 0.2, cx + side * span * 0.35,
+                           cy + dy, cx, cy + dy);
+            cairo_close_path(cr);
+        }
+    };
+    wing(0, s * 2.4, s * 0.42);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, cy - s * 0.6, 0, cy + s * 0.5);
+    cairo_pattern_add_color_stop_rgb(p, 0, 1, 1, 1);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.70, 0.74, 0.80);
+    cairo_set_source(cr, p);
     cairo_fill(cr);
-    cairo_move_to(cr, cx - s * 0.22, cy - s * 0.45);
-    cairo_line_to(cr, cx + s * 0.22, cy - s * 0.45);
-    cairo_line_to(cr, cx, cy - s * 0.05);
+    cairo_pattern_destroy(p);
+    wing(s * 0.55, s * 1.2, s * 0.26);
+    SetColor(cr, Pal::Blue);
+    cairo_fill(cr);
+    cairo_move_to(cr, cx, cy - s * 0.95);
+    cairo_line_to(cr, cx + s * 0.26, cy - s * 0.6);
+    cairo_line_to(cr, cx, cy - s * 0.25);
+    cairo_line_to(cr, cx - s * 0.26, cy - s * 0.6);
     cairo_close_path(cr);
     SetColor(cr, Pal::Blue);
     cairo_fill(cr);
@@ -1298,7 +1316,7 @@ void Logo(cairo_t* cr, const PicCtx& c)
 {
     /* light streaks running out of the emblem to both sides */
     for (int side : {-1, 1}) {
-        double x0 = c.w / 2.0 + side * c.h * 1.9, x1 = side < 0 ? 0 : c.w;
+        double x0 = c.w / 2.0 + side * c.h * 1.35, x1 = side < 0 ? 0 : c.w;
         cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
         cairo_pattern_add_color_stop_rgba(p, 0, 0.18, 0.55, 1.0, 0.9);
         cairo_pattern_add_color_stop_rgba(p, 1, 0.18, 0.55, 1.0, 0.0);
@@ -1307,14 +1325,18 @@ void Logo(cairo_t* cr, const PicCtx& c)
         cairo_fill(cr);
         cairo_pattern_destroy(p);
     }
-    Glow(cr, c.w / 2.0, c.h / 2.0, c.h * 1.6, Pal::Blue, 0.35);
-    Emblem(cr, c.w / 2.0, c.h * 0.55, c.h * 0.85);
+    cairo_save(cr);
+    cairo_translate(cr, c.w / 2.0, c.h / 2.0);
+    cairo_scale(cr, 1.0, 0.32);
+    Glow(cr, 0, 0, c.h * 1.5, Pal::Blue, 0.4);
+    cairo_restore(cr);
+    Emblem(cr, c.w / 2.0, c.h * 0.5, c.h * 0.5);
 }
 
 void UpgradeLogo(cairo_t* cr, const PicCtx& c)
 {
-    Emblem(cr, c.h * 1.2, c.h * 0.5, c.h * 0.5);
-    Text(cr, "系统升级", c.h * 0.42, true, c.h * 2.5, c.h * 0.66, AL_LEFT, Pal::White);
+    Emblem(cr, c.h * 1.3, c.h * 0.5, c.h * 0.42);
+    Text(cr, "系统升级", c.h * 0.42, true, c.h * 2.7, c.h * 0.66, AL_LEFT, Pal::White);
 }
 
 void NimboPart(cairo_t* cr, const PicCtx& c)
@@ -1336,7 +1358,7 @@ void NimboPart(cairo_t* cr, const PicCtx& c)
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
     } else if (n == "logo") {
-        Emblem(cr, c.w / 2.0, c.h * 0.55, c.h * 0.45);
+        Emblem(cr, c.w / 2.0, c.h * 0.5, c.h * 0.42);
     } else if (n == "symbol") {
         for (int i = 0; i < 5; i++) {
             cairo_arc(cr, c.w / 2.0 + (i - 2) * 26, c.h / 2.0, 5, 0, 2 * M_PI);
