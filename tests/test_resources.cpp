@@ -271,6 +271,23 @@ TEST(ResFiles, EveryTgaIsUncompressedTrueColourFromTheBottomRowWithContent)
     }
 }
 
+/* The TGA pixels start with the bottom row: the bottom bar is transparent at its top edge and dark
+ * at the screen's bottom edge, so the first stored row must be the more opaque one. */
+TEST(ResFiles, TgaRowsAreStoredBottomFirst)
+{
+    std::ifstream in(tgaFilePath[TGA_ui3_basic_bg_bottom], std::ios::binary);
+    std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(b.size(), 18u);
+    int w = b[12] | b[13] << 8, h = b[14] | b[15] << 8;
+    ASSERT_EQ(b[16], 32);
+    ASSERT_EQ(b.size(), 18 + (size_t)w * h * 4);
+    const unsigned char* first = &b[18 + b[0]];
+    const unsigned char* last = first + (size_t)(h - 1) * w * 4;
+    int aFirst = first[(w / 2) * 4 + 3], aLast = last[(w / 2) * 4 + 3];
+    EXPECT_GT(aFirst, 150) << "bottom row";
+    EXPECT_LT(aLast, 40) << "top row";
+}
+
 /* Sizes and places that the screens rely on. */
 TEST(ResFiles, PicturesFitTheScreensThatDrawThem)
 {

@@ -149,6 +149,33 @@ void Background(cairo_t* cr, const PicCtx& c)
     Rgb top{0.094 * k, 0.102 * k, 0.137 * k}, bottom{0.035 * k, 0.039 * k, 0.055 * k};
     VGradient(cr, 0, 0, c.w, c.h, top, 1, bottom, 1);
     double W = c.w, H = c.h;
+    if (c.name.find("driving") != std::string::npos) {
+        /* faint road edges running to the horizon */
+        for (int side : {-1, 1}) {
+            cairo_move_to(cr, W * 0.5 + side * W * 0.025, H * 0.38);
+            cairo_line_to(cr, W * 0.5 + side * W * 0.40, H);
+        }
+        cairo_pattern_t* e = cairo_pattern_create_linear(0, H * 0.38, 0, H);
+        cairo_pattern_add_color_stop_rgba(e, 0, 0.5, 0.7, 1.0, 0.0);
+        cairo_pattern_add_color_stop_rgba(e, 1, 0.5, 0.7, 1.0, 0.22 * k);
+        cairo_set_source(cr, e);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        cairo_pattern_destroy(e);
+    }
+    if (c.name.find("backing") != std::string::npos) {
+        /* rings on the floor behind the car while reversing */
+        for (int i = 1; i <= 4; i++) {
+            cairo_save(cr);
+            cairo_translate(cr, W / 2, H * 0.78);
+            cairo_scale(cr, 1.0, 0.28);
+            cairo_arc(cr, 0, 0, W * 0.09 * i, 0, 2 * M_PI);
+            cairo_restore(cr);
+            SetColor(cr, Pal::Blue, (0.20 - 0.04 * i) * k);
+            cairo_set_line_width(cr, 2);
+            cairo_stroke(cr);
+        }
+    }
     if (c.name.find("driving") != std::string::npos || c.name.find("backing") != std::string::npos) {
         /* road vanishing towards the screen centre */
         cairo_move_to(cr, W * 0.5 - W * 0.02, H * 0.38);
