@@ -165,11 +165,18 @@ void TurnArrow(cairo_t* cr, bool left)
     cairo_restore(cr);
 }
 
+/* A seat seen from the side: headrest, a slightly reclined backrest and the cushion. */
 void Seat(cairo_t* cr, double x, double y, double s)
 {
-    RoundRect(cr, x, y, s * 0.5, s * 0.7, s * 0.12);
+    RoundRect(cr, x + s * 0.06, y, s * 0.30, s * 0.16, s * 0.07);
     cairo_fill(cr);
-    RoundRect(cr, x, y + s * 0.62, s * 0.85, s * 0.28, s * 0.1);
+    cairo_move_to(cr, x + s * 0.02, y + s * 0.22);
+    cairo_line_to(cr, x + s * 0.36, y + s * 0.22);
+    cairo_line_to(cr, x + s * 0.46, y + s * 0.66);
+    cairo_line_to(cr, x + s * 0.12, y + s * 0.66);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    RoundRect(cr, x + s * 0.10, y + s * 0.64, s * 0.80, s * 0.22, s * 0.09);
     cairo_fill(cr);
 }
 
@@ -233,7 +240,9 @@ const std::map<std::string, Sym>& Symbols()
              cairo_move_to(cr, 30, 40); cairo_line_to(cr, 64, 88); Stroke(cr, 5); }},
         {"seat", [](cairo_t* cr) { Seat(cr, 20, 10, 80); }},
         {"car_body", [](cairo_t* cr) { MiniCarTop(cr, 28, 8, 44, 84); }},
-        {"door", [](cairo_t* cr) { cairo_rectangle(cr, 0, 0, 100, 100); cairo_fill(cr); }},
+        /* an open door swung out from the body's side, hinged at its front (top) end */
+        {"door_l", [](cairo_t* cr) { cairo_move_to(cr, 92, 8); cairo_line_to(cr, 12, 90); Stroke(cr, 22); }},
+        {"door_r", [](cairo_t* cr) { cairo_move_to(cr, 8, 8); cairo_line_to(cr, 88, 90); Stroke(cr, 22); }},
         {"ac_overcost", [](cairo_t* cr) {
              Snow(cr, 38, 50, 28);
              cairo_move_to(cr, 78, 14); cairo_line_to(cr, 62, 52); cairo_line_to(cr, 76, 52);
