@@ -1251,9 +1251,9 @@ const Vec2i pngLtp[PNG_NUM] = {
     {208, 483}, /* PNG_module_media_shadow */
     {1384, 172}, /* PNG_menu_right_icon_mediasrc */
     {1384, 172}, /* PNG_menu_right_icon_mediasrc_gray */
-    {1384, 172}, /* PNG_menu_right_icon_setsun */
-    {1384, 172}, /* PNG_menu_right_icon_settemp */
-    {1384, 172}, /* PNG_menu_right_icon_setwindpwr */
+    {1470, 215}, /* PNG_menu_right_icon_setsun */
+    {1470, 215}, /* PNG_menu_right_icon_settemp */
+    {1470, 215}, /* PNG_menu_right_icon_setwindpwr */
     {1384, 172}, /* PNG_menu_right_icon_sun */
     {1384, 172}, /* PNG_menu_right_icon_sun_gray */
     {1384, 172}, /* PNG_menu_right_icon_temp */
@@ -1264,8 +1264,8 @@ const Vec2i pngLtp[PNG_NUM] = {
     {1384, 172}, /* PNG_menu_right_icon_windpwr_gray */
     {1270, 540}, /* PNG_menu_right_shadow */
     {1250, 150}, /* PNG_menu_right_value_set_bg */
-    {1760, 200}, /* PNG_menu_right_value_set_pcursor */
-    {1770, 200}, /* PNG_menu_right_value_set_progress */
+    {1688, 190}, /* PNG_menu_right_value_set_pcursor */
+    {1700, 190}, /* PNG_menu_right_value_set_progress */
     {404, 484}, /* PNG_module_energy_cost_avg_unit */
     {243, 193}, /* PNG_module_energy_cost_bar_negative */
     {243, 193}, /* PNG_module_energy_cost_bar_positive */
@@ -1417,11 +1417,11 @@ const Vec2i pngLtp[PNG_NUM] = {
     {606, 300}, /* PNG_parking_car_white_rbdoor_open */
     {606, 300}, /* PNG_parking_car_white_rfdoor_close */
     {606, 300}, /* PNG_parking_car_white_rfdoor_open */
-    {748, 380}, /* PNG_radar_car_front_blue */
-    {748, 380}, /* PNG_radar_car_front_dark_grey */
-    {748, 380}, /* PNG_radar_car_front_grey */
-    {748, 380}, /* PNG_radar_car_front_red */
-    {748, 380}, /* PNG_radar_car_front_white */
+    {748, 392}, /* PNG_radar_car_front_blue */
+    {748, 392}, /* PNG_radar_car_front_dark_grey */
+    {748, 392}, /* PNG_radar_car_front_grey */
+    {748, 392}, /* PNG_radar_car_front_red */
+    {748, 392}, /* PNG_radar_car_front_white */
     {196, 0}, /* PNG_radar_car_rear_blue */
     {196, 0}, /* PNG_radar_car_rear_dark_grey */
     {196, 0}, /* PNG_radar_car_rear_grey */

@@ -247,10 +247,10 @@ const Vec2i tgaLtp[TGA_NUM] = {
     {910, 577}, /* TGA_driving_white_led_turn_left */
     {980, 578}, /* TGA_driving_white_led_turn_right */
     {715, 270}, /* TGA_hint_background */
-    {835, 560}, /* TGA_gear_tip_D */
-    {835, 560}, /* TGA_gear_tip_N */
-    {835, 560}, /* TGA_gear_tip_P */
-    {835, 560}, /* TGA_gear_tip_R */
+    {493, 600}, /* TGA_gear_tip_D */
+    {493, 600}, /* TGA_gear_tip_N */
+    {493, 600}, /* TGA_gear_tip_P */
+    {493, 600}, /* TGA_gear_tip_R */
     {792, 117}, /* TGA_led_acc_blue */
     {800, 139}, /* TGA_led_acc_blue_pointer */
     {780, 140}, /* TGA_led_acc_white_arrow */
@@ -316,9 +316,9 @@ const Vec2i tgaLtp[TGA_NUM] = {
     {1384, 172}, /* TGA_menu_2nd_icon_windymode_down */
     {1384, 172}, /* TGA_menu_2nd_icon_windymode_side */
     {1384, 172}, /* TGA_menu_2nd_icon_windymode_up */
-    {1760, 200}, /* TGA_menu_2nd_value_set_cursor */
-    {1770, 200}, /* TGA_menu_2nd_value_set_progress */
-    {1770, 200}, /* TGA_menu_2nd_value_set_progress_bg */
+    {1688, 190}, /* TGA_menu_2nd_value_set_cursor */
+    {1700, 190}, /* TGA_menu_2nd_value_set_progress */
+    {1700, 190}, /* TGA_menu_2nd_value_set_progress_bg */
     {1384, 172}, /* TGA_menu_icon_brightness */
     {1384, 172}, /* TGA_menu_icon_camera */
     {1384, 172}, /* TGA_menu_icon_fan */
@@ -330,13 +330,13 @@ const Vec2i tgaLtp[TGA_NUM] = {
     {1384, 172}, /* TGA_menu_2nd_icon_music_local */
     {1384, 172}, /* TGA_menu_2nd_icon_radio_local */
     {1384, 172}, /* TGA_menu_2nd_icon_radio_tbook */
-    {250, 300}, /* TGA_menu_left_acc_1 */
-    {250, 300}, /* TGA_menu_left_acc_2 */
-    {250, 300}, /* TGA_menu_left_acc_3 */
-    {250, 300}, /* TGA_menu_left_acc_4 */
-    {250, 300}, /* TGA_menu_left_acc_5 */
+    {260, 495}, /* TGA_menu_left_acc_1 */
+    {260, 495}, /* TGA_menu_left_acc_2 */
+    {260, 495}, /* TGA_menu_left_acc_3 */
+    {260, 495}, /* TGA_menu_left_acc_4 */
+    {260, 495}, /* TGA_menu_left_acc_5 */
     {110, 150}, /* TGA_menu_left_bg */
-    {250, 300}, /* TGA_menu_left_icon_voice */
+    {160, 300}, /* TGA_menu_left_icon_voice */
     {560, 200}, /* TGA_menu_left_progress_bar */
     {548, 200}, /* TGA_menu_left_progress_cursor */
     {130, 540}, /* TGA_menu_left_shadow */
@@ -376,20 +376,20 @@ const Vec2i tgaLtp[TGA_NUM] = {
     {418, 341}, /* TGA_nav_tips_disable */
     {0, 0}, /* TGA_traffic_line_dotted */
     {0, 0}, /* TGA_traffic_line_solid */
-    {120, 690}, /* TGA_ui3_basic_battery_bg */
-    {124, 694}, /* TGA_ui3_basic_battery_full_green */
-    {124, 694}, /* TGA_ui3_basic_battery_full_red */
-    {124, 694}, /* TGA_ui3_basic_battery_full_yellow */
-    {124, 694}, /* TGA_ui3_basic_battery_high_light */
+    {790, 665}, /* TGA_ui3_basic_battery_bg */
+    {794, 669}, /* TGA_ui3_basic_battery_full_green */
+    {794, 669}, /* TGA_ui3_basic_battery_full_red */
+    {794, 669}, /* TGA_ui3_basic_battery_full_yellow */
+    {794, 669}, /* TGA_ui3_basic_battery_high_light */
     {0, 626}, /* TGA_ui3_basic_bg_bottom */
-    {1480, 652}, /* TGA_ui3_basic_temperature_icon */
+    {1484, 651}, /* TGA_ui3_basic_temperature_icon */
     {100, 332}, /* TGA_ui3_basic_mute_icon */
     {0, 626}, /* TGA_ui3_basic_bg_bottom_night */
-    {860, 664}, /* TGA_ui3_gear_D */
-    {860, 664}, /* TGA_ui3_gear_N */
-    {860, 664}, /* TGA_ui3_gear_PRND_gray */
-    {860, 664}, /* TGA_ui3_gear_P */
-    {860, 664}, /* TGA_ui3_gear_R */
+    {530, 660}, /* TGA_ui3_gear_D */
+    {530, 660}, /* TGA_ui3_gear_N */
+    {530, 660}, /* TGA_ui3_gear_PRND_gray */
+    {530, 660}, /* TGA_ui3_gear_P */
+    {530, 660}, /* TGA_ui3_gear_R */
     {800, 34}, /* TGA_ui3_led_ready */
 };
 
