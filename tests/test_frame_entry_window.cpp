@@ -4,7 +4,6 @@
 // request end the worker.
 #include <gtest/gtest.h>
 
-#include <X11/keysym.h>
 #include <string.h>
 
 #include <functional>
@@ -14,7 +13,7 @@
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Protocol/MainBoard_IIC_Sys.h"
 #include "support/MbSignalSnapshot.h"
-#include "support/MbXInput.h"
+#include "support/XDriver.h"
 
 namespace {
 
@@ -40,14 +39,15 @@ protected:
     void SetUp() override
     {
         globAppQuit = 0;
-        display = MbX_Open();
-        ASSERT_NE(display, nullptr);
         ASSERT_EQ(gMainBoardCommunication.Init(), 1);
         gMainBoardCommunication.Excute();
-        window = MbX_FindWindow(display, "ComCtrl", 10000);
+        window = XDrv_FindWindow("ComCtrl", 10000);
         ASSERT_NE(window, 0u) << "the frame-entry window did not appear";
-        MbX_WindowOrigin(display, window, &originX, &originY);
-        MbX_Focus(display, window);
+        XDrv_Geometry g{};
+        ASSERT_TRUE(XDrv_GetGeometry(window, &g));
+        originX = g.x;
+        originY = g.y;
+        XDrv_Focus(window);
     }
 
     void TearDown() override
@@ -57,20 +57,18 @@ protected:
             gMainBoardCommunication.Stop();
         }
         gMainBoardCommunication.DeInit();
-        MbX_Close(display);
         globAppQuit = 0;
     }
 
     // Replaces the text of field i by typing, as a user would: click, select all, type.
     void TypeIntoField(int i, const char* text)
     {
-        MbX_Click(display, originX + 61 + 100, originY + 29 + 19 * i + 7);
-        MbX_Key(display, XK_a, true);
-        MbX_Type(display, text);
+        XDrv_Click(originX + 61 + 100, originY + 29 + 19 * i + 7);
+        XDrv_PressKey(window, "a", true);
+        XDrv_Type(text);
     }
 
-    Display* display = nullptr;
-    Window   window = 0;
+    unsigned long window = 0;
     int      originX = 0, originY = 0;
 };
 
@@ -131,7 +129,7 @@ TEST_F(FrameEntryWindow, OtherWindowEventsDecodeTheStoredFramesAgain)
     // the stored frame.
     Speed = 200;
     for (int k = 0; k < 5 && Speed == 200; ++k) {
-        MbX_MovePointer(display, originX + 300 + 20 * k, originY + 100 + 10 * k);
+        XDrv_MovePointer(originX + 300 + 20 * k, originY + 100 + 10 * k);
         OrvPlat_SleepMs(50);
     }
     EXPECT_TRUE(WaitFor([] { return Speed == 0x09; })) << "Speed " << (int)Speed;
@@ -139,19 +137,19 @@ TEST_F(FrameEntryWindow, OtherWindowEventsDecodeTheStoredFramesAgain)
 
 TEST_F(FrameEntryWindow, EscapeEndsTheApplication)
 {
-    MbX_Click(display, originX + 61 + 100, originY + 29 + 7);
-    MbX_Key(display, XK_Escape);
+    XDrv_Click(originX + 61 + 100, originY + 29 + 7);
+    XDrv_PressKey(window, "Escape");
     EXPECT_TRUE(WaitFor([] { return globAppQuit == 1; }));
     EXPECT_TRUE(WaitFor([] { return gMainBoardCommunication.GetState() == OrvTask_Running &&
                                     StatusLine() == "<no window>"; }));
-    EXPECT_TRUE(WaitFor([this] { return !MbX_WindowExists(display, "ComCtrl"); }));
+    EXPECT_TRUE(WaitFor([] { return !XDrv_WindowExists("ComCtrl"); }));
 }
 
 TEST_F(FrameEntryWindow, CloseBoxEndsTheApplication)
 {
-    MbX_CloseBox(display, window);
+    XDrv_Close(window);
     EXPECT_TRUE(WaitFor([] { return globAppQuit == 1; }));
-    EXPECT_TRUE(WaitFor([this] { return !MbX_WindowExists(display, "ComCtrl"); }));
+    EXPECT_TRUE(WaitFor([] { return !XDrv_WindowExists("ComCtrl"); }));
 }
 
 TEST_F(FrameEntryWindow, StopRequestClosesTheWindow)
@@ -160,7 +158,7 @@ TEST_F(FrameEntryWindow, StopRequestClosesTheWindow)
     gMainBoardCommunication.Stop();
     EXPECT_EQ(gMainBoardCommunication.GetState(), OrvTask_Stop) << "the worker ended within its time-out";
     EXPECT_EQ(globAppQuit, 1);
-    EXPECT_TRUE(WaitFor([this] { return !MbX_WindowExists(display, "ComCtrl"); }));
+    EXPECT_TRUE(WaitFor([] { return !XDrv_WindowExists("ComCtrl"); }));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 #include <chrono>
 #include <thread>
 
@@ -38,6 +39,24 @@ Window XDrv_Search(Display* dpy, Window root, const std::string& title)
     return found;
 }
 
+// Lets the server and the toolkit on the other side take in what was just sent.
+void XDrv_Settle(Display* dpy)
+{
+    XSync(dpy, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(15));
+}
+
+void XDrv_KeySym(Display* dpy, KeySym sym, bool control)
+{
+    KeyCode ctrl = XKeysymToKeycode(dpy, XK_Control_L);
+    KeyCode code = XKeysymToKeycode(dpy, sym);
+    if (control) XTestFakeKeyEvent(dpy, ctrl, True, CurrentTime);
+    XTestFakeKeyEvent(dpy, code, True, CurrentTime);
+    XTestFakeKeyEvent(dpy, code, False, CurrentTime);
+    if (control) XTestFakeKeyEvent(dpy, ctrl, False, CurrentTime);
+    XDrv_Settle(dpy);
+}
+
 }  // namespace
 
 unsigned long XDrv_FindWindow(const std::string& title, int timeoutMs)
@@ -71,16 +90,56 @@ bool XDrv_GetGeometry(unsigned long window, XDrv_Geometry* g)
     return true;
 }
 
-void XDrv_PressKey(unsigned long window, const std::string& keysym)
+void XDrv_Focus(unsigned long window)
 {
     Display* dpy = XDrv_Display();
     if (!dpy) return;
+    XRaiseWindow(dpy, window);
     XSetInputFocus(dpy, window, RevertToParent, CurrentTime);
-    XSync(dpy, False);
-    KeyCode code = XKeysymToKeycode(dpy, XStringToKeysym(keysym.c_str()));
-    XTestFakeKeyEvent(dpy, code, True, CurrentTime);
-    XTestFakeKeyEvent(dpy, code, False, CurrentTime);
-    XFlush(dpy);
+    XDrv_Settle(dpy);
+}
+
+void XDrv_PressKey(unsigned long window, const std::string& keysym, bool control)
+{
+    Display* dpy = XDrv_Display();
+    if (!dpy) return;
+    XDrv_Focus(window);
+    XDrv_KeySym(dpy, XStringToKeysym(keysym.c_str()), control);
+}
+
+void XDrv_Type(const std::string& text)
+{
+    Display* dpy = XDrv_Display();
+    if (!dpy) return;
+    for (char ch : text) {
+        KeySym sym;
+        switch (ch) {
+        case ' ': sym = XK_space; break;
+        case ',': sym = XK_comma; break;
+        case '.': sym = XK_period; break;
+        case '-': sym = XK_minus; break;
+        default: sym = (KeySym)(unsigned char)ch; break;  // digits and lower-case letters
+        }
+        XDrv_KeySym(dpy, sym, false);
+    }
+}
+
+void XDrv_MovePointer(int x, int y)
+{
+    Display* dpy = XDrv_Display();
+    if (!dpy) return;
+    XTestFakeMotionEvent(dpy, -1, x, y, CurrentTime);
+    XDrv_Settle(dpy);
+}
+
+void XDrv_Click(int x, int y)
+{
+    Display* dpy = XDrv_Display();
+    if (!dpy) return;
+    XDrv_MovePointer(x, y);
+    XTestFakeButtonEvent(dpy, 1, True, CurrentTime);
+    XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
+    XDrv_Settle(dpy);
 }
 
 void XDrv_Close(unsigned long window)
@@ -95,7 +154,7 @@ void XDrv_Close(unsigned long window)
     ev.xclient.data.l[0] = (long)XInternAtom(dpy, "WM_DELETE_WINDOW", False);
     ev.xclient.data.l[1] = CurrentTime;
     XSendEvent(dpy, window, False, NoEventMask, &ev);
-    XFlush(dpy);
+    XDrv_Settle(dpy);
 }
 
 bool XDrv_WindowExists(const std::string& title)

@@ -12,9 +12,17 @@ struct XDrv_Geometry { int x, y, w, h; bool viewable; };
 unsigned long XDrv_FindWindow(const std::string& title, int timeoutMs);
 /* Place (root coordinates) and size of the window; false when it no longer exists. */
 bool XDrv_GetGeometry(unsigned long window, XDrv_Geometry* geometry);
+/* Raises the window and gives it the keyboard focus. */
+void XDrv_Focus(unsigned long window);
 /* Gives the window the keyboard focus and presses and releases the key (an X keysym name such as
- * "Escape" or "a"). */
-void XDrv_PressKey(unsigned long window, const std::string& keysym);
+ * "Escape" or "a"), with Control held when control is set. */
+void XDrv_PressKey(unsigned long window, const std::string& keysym, bool control = false);
+/* Types the text key by key into the window that has the focus (digits, lower-case letters,
+ * space and , . -). */
+void XDrv_Type(const std::string& text);
+/* Moves the pointer to a screen point; clicks the first button there. */
+void XDrv_MovePointer(int x, int y);
+void XDrv_Click(int x, int y);
 /* Asks the window to close the way a window manager's close box does (WM_DELETE_WINDOW). */
 void XDrv_Close(unsigned long window);
 /* True while a window with this title exists. */
