@@ -184,17 +184,8 @@ void Usage()
 
 bool ParseArgs(int argc, char** argv, Options* opt)
 {
-    int i = 1;
-    if (argc > 1 && std::string(argv[1]) == "upgrade") {
-        if (argc < 3) {
-            fprintf(stderr, "hu-sim: upgrade needs a package\n");
-            return false;
-        }
-        opt->upgrade = true;
-        opt->package = argv[2];
-        i = 3;
-    }
-    for (; i < argc; i++) {
+    bool upgradeOptions = false;
+    for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
         auto next = [&](const char* what) -> const char* {
             if (i + 1 >= argc) {
@@ -215,15 +206,23 @@ bool ParseArgs(int argc, char** argv, Options* opt)
             const char* v = next("milliseconds");
             if (!v) return false;
             opt->cliHoldMs = atoi(v);
-        } else if (a == "--key" && opt->upgrade) {
+        } else if (a == "upgrade" && !opt->upgrade) {
+            const char* v = next("a package file");
+            if (!v) return false;
+            opt->upgrade = true;
+            opt->package = v;
+        } else if (a == "--key") {
+            upgradeOptions = true;
             const char* v = next("a private key file");
             if (!v) return false;
             opt->key = v;
-        } else if (a == "--md5" && opt->upgrade) {
+        } else if (a == "--md5") {
+            upgradeOptions = true;
             const char* v = next("a check text");
             if (!v) return false;
             opt->md5 = v;
-        } else if (a == "--piece-size" && opt->upgrade) {
+        } else if (a == "--piece-size") {
+            upgradeOptions = true;
             const char* v = next("a size in bytes");
             if (!v) return false;
             long n = atol(v);
@@ -275,6 +274,10 @@ bool ParseArgs(int argc, char** argv, Options* opt)
         } else if (!LoadScenario(a, opt)) {
             return false;
         }
+    }
+    if (upgradeOptions && !opt->upgrade) {
+        fprintf(stderr, "hu-sim: --key, --md5 and --piece-size belong to hu-sim upgrade\n");
+        return false;
     }
     if (opt->upgrade && opt->key.empty()) {
         fprintf(stderr, "hu-sim: upgrade needs --key PRIVATE.PEM\n");
