@@ -14,6 +14,7 @@
 #include <cstring>
 #include <strings.h>
 #include <sys/stat.h>
+#include <vector>
 
 #include <openssl/evp.h>
 #include <openssl/pem.h>
@@ -149,9 +150,9 @@ bool FileMd5(char* hexOut)
     if (f == nullptr) return false;
     EVP_MD_CTX* ctx = EVP_MD_CTX_new();
     bool ok = ctx != nullptr && EVP_DigestInit_ex(ctx, EVP_md5(), nullptr) == 1;
-    static unsigned char piece[OTA_READ_PIECE];
+    std::vector<unsigned char> piece(OTA_READ_PIECE);
     size_t n;
-    while (ok && (n = fread(piece, 1, sizeof(piece), f)) > 0) ok = EVP_DigestUpdate(ctx, piece, n) == 1;
+    while (ok && (n = fread(piece.data(), 1, piece.size(), f)) > 0) ok = EVP_DigestUpdate(ctx, piece.data(), n) == 1;
     ok = ok && !ferror(f);
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int len = 0;
