@@ -1,16 +1,24 @@
 // The head-unit simulator against the real link task: every shipped scenario file plays through,
-// each document is acknowledged, and the session ends with the end acknowledgement.
+// each document is acknowledged, and the session ends with the end acknowledgement; the upgrade
+// command delivers a signed package, and the phone actions of the cluster are printed.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
+#include "HuSimUpgrade.h"
 #include "OrvTask/CduCommunication.h"
+#include "Protocol/Cdu_TCP.h"
+#include "Protocol/Cdu_TCP_App.h"
 
 namespace {
 
@@ -28,16 +36,47 @@ int CountLines(const std::string& text, const std::string& prefix, const std::st
     return n;
 }
 
-TEST(HuSim, EveryScenarioPlaysThroughTheRealLink)
+std::string RunTool(const std::string& cmd, int* exitCode)
 {
-    setenv("CLUSTER_HU_ADDR", "[::1]:0", 1);
-    globIpv6_NetworkInstalled = 1;
-    ASSERT_EQ(gCduCommunication.Init(), 1);
-    gCduCommunication.Excute();
-    for (int i = 0; i < 300 && CDUC_Task_ListenPort() == 0; i++) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    ASSERT_NE(CDUC_Task_ListenPort(), 0);
+    FILE* p = popen((cmd + " 2>&1").c_str(), "r");
+    if (p == nullptr) return "";
+    std::string out;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof(buf), p)) > 0) out.append(buf, n);
+    int status = pclose(p);
+    *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
 
-    std::string cmd = std::string(HU_SIM_EXE) + " --port " + std::to_string(CDUC_Task_ListenPort()) + " --hold-ms 0";
+class HuSim : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        setenv("CLUSTER_HU_ADDR", "[::1]:0", 1);
+        globIpv6_NetworkInstalled = 1;
+        ASSERT_EQ(gCduCommunication.Init(), 1);
+        gCduCommunication.Excute();
+        for (int i = 0; i < 300 && CDUC_Task_ListenPort() == 0; i++)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ASSERT_NE(CDUC_Task_ListenPort(), 0);
+    }
+    static void TearDownTestSuite()
+    {
+        gCduCommunication.Stop();
+        gCduCommunication.DeInit();
+    }
+    void SetUp() override
+    {
+        for (int i = 0; i < 500 && !(CduComSrvPnt == 0x2017 || CduComSrvPnt == 0x1001); i++)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    static std::string Sim() { return std::string(HU_SIM_EXE) + " --port " + std::to_string(CDUC_Task_ListenPort()); }
+};
+
+TEST_F(HuSim, EveryScenarioPlaysThroughTheRealLink)
+{
+    std::string cmd = Sim() + " --hold-ms 0";
     int scenarios = 0;
     DIR* dir = opendir(HU_SIM_SCENARIOS);
     ASSERT_NE(dir, nullptr);
@@ -66,9 +105,56 @@ TEST(HuSim, EveryScenarioPlaysThroughTheRealLink)
     EXPECT_EQ(CountLines(out, "<- ", "START_ACK"), 1);
     EXPECT_EQ(CountLines(out, "<- ", "END_ACK"), 1);
     EXPECT_NE(out.find("cluster closed the connection"), std::string::npos);
+}
 
-    gCduCommunication.Stop();
-    gCduCommunication.DeInit();
+TEST_F(HuSim, UpgradeCommandDeliversASignedPackageAndPhoneActionsArePrinted)
+{
+    char dir[] = "/tmp/husim_ota_XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string root = dir;
+    setenv("CLUSTER_OTA_ROOT", dir, 1);
+    mkdir((root + "/root").c_str(), 0755);
+    mkdir((root + "/root/app").c_str(), 0755);
+    char pub[600], pkg[600];
+    CDU_TCP_OtaPath(OTA_PATH_PUBKEY, pub, sizeof(pub));
+    CDU_TCP_OtaPath(OTA_PATH_PACKAGE, pkg, sizeof(pkg));
+    const std::string key = root + "/private.pem", package = root + "/package.bin";
+    ASSERT_TRUE(HuSim_MakeRsaKeyPair(2048, key, pub));
+    std::vector<char> bytes(10000);
+    for (size_t i = 0; i < bytes.size(); i++) bytes[i] = (char)(i * 7 + i / 13);
+    std::ofstream(package, std::ios::binary).write(bytes.data(), (std::streamsize)bytes.size());
+
+    OtaState = OTA_Normal;
+    int code = -1;
+    std::string out = RunTool(Sim() + " --key " + key + " --hold-ms 0", &code);
+    EXPECT_EQ(code, 2) << "--key without upgrade is a usage error";
+
+    // Once the package is in, the driver answers a call on the cluster: the action goes out with
+    // the answer to the simulator's next heartbeat (every 3 s), while it holds the session.
+    std::thread driver([] {
+        for (int i = 0; i < 500 && OtaState != OTA_TRANSFER_SUCC; i++)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        snprintf((char*)BlueToothReqConn.Name, sizeof(BlueToothReqConn.Name), "Ann");
+        snprintf((char*)BlueToothReqConn.Number, sizeof(BlueToothReqConn.Number), "555");
+        BlueToothReqConn.Status = PHONE_REQ_Conn;
+        __atomic_fetch_or(&BlueToothReqFlag.value, (U08)(1u << 1), __ATOMIC_SEQ_CST);
+    });
+    out = RunTool(Sim() + " upgrade " + package + " --key " + key + " --piece-size 3000 --hold-ms 4000", &code);
+    driver.join();
+    EXPECT_EQ(code, 0) << out;
+    EXPECT_EQ(OtaState, OTA_TRANSFER_SUCC) << out;
+    EXPECT_EQ(CountLines(out, "<- ", "upgrade DATA_ACK"), 4) << "the first frame and three next frames: " << out;
+    EXPECT_NE(out.find("upgrade sent: 10000 bytes in 4 frames"), std::string::npos) << out;
+    EXPECT_NE(out.find("phone action: connect name=Ann num=555"), std::string::npos) << out;
+    std::ifstream in(pkg, std::ios::binary);
+    std::vector<char> written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(written, bytes);
+
+    // A wrong check text is signed all the same and refused for not being a check text.
+    out = RunTool(Sim() + " upgrade " + package + " --key " + key + " --md5 'x;y' --hold-ms 0", &code);
+    EXPECT_EQ(OtaState, OTA_DECRYPT_FAIL) << out;
+    OtaState = OTA_Normal;
+    EXPECT_EQ(system(("rm -rf '" + root + "'").c_str()), 0);
 }
 
 } // namespace

@@ -56,4 +56,18 @@ void PrintFrameHeader(void);
  * rules is dropped where it breaks them; what it stored before stays. */
 void CDU_TCP_Decode(UInt08 srvType, UInt08* jsonData, UInt32 jsonSz, UInt08* binData, UInt32 binSz);
 
+/* The upgrade package's files. Their paths are fixed ("/data/ota_download/OTA_PACKAGE.DAT",
+ * "/data/ota_download/OTA_PACKAGE.SIG", "/root/app/OTA_PUBKEY.PEM"); the environment variable
+ * CLUSTER_OTA_ROOT, when set, names a folder that stands in for "/" in all three. */
+enum { OTA_PATH_PACKAGE = 0, OTA_PATH_SIGN = 1, OTA_PATH_PUBKEY = 2 };
+/* Writes the path of file `which` (OTA_PATH_*) into out; 0 when it does not fit. */
+Int08 CDU_TCP_OtaPath(UInt08 which, char* out, UInt32 size);
+/* Stores the signature in the signature file and checks it, in this process, against the MD5
+ * text followed by a newline with the public key (RSA, PKCS#1 v1.5, no digest). 1 verified, 0 not;
+ * a text that is not 32 hexadecimal digits never verifies. A failed check pauses 1500 ms. */
+Int08 OtaStoreAndVerify(const Int08* md5, const Int08* sign, int signSize);
+/* Computes the package file's MD5 and compares it with the text as a whole (32 hexadecimal
+ * digits, either case). 1 matches, 0 not; a failed check pauses 1500 ms. */
+Int08 OtaDataFileMd5Verify(const Int08* md5);
+
 #endif

@@ -269,11 +269,15 @@ extern UInt16 NormalRoadNameSize;  /* reserved, only ever reset */
 extern UInt16 UpdSpeechContent;
 extern UInt16 UpdNormalRoadName;
 
+/* Sets OtaState and logs "   OtaState Update[old]->[new]" when the value changes. */
+void CDU_TCP_SetOtaState(UInt08 state);
+
 /* Puts the store into its empty state with every change counter 0. UpgradeInfo's Sign and Md5
- * are forgotten (set to null) without being freed. OtaState is not touched. Called when the link
+ * and the upgrade package file are forgotten (set to null) without being freed or closed. OtaState is not touched. Called when the link
  * task starts and before each connection. */
 void CDU_TCP_SetInitialValue(void);
-/* Puts the store into the same empty state after a connection: Sign and Md5 are freed, and every
+/* Puts the store into the same empty state after a connection: Sign and Md5 are freed, the
+ * upgrade package file is closed, and every
  * change counter steps by one so that every reader refreshes. OtaState is not touched. Safe to
  * call more than once. */
 void CDU_TCP_EndServe(void);

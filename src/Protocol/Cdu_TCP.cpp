@@ -14,6 +14,7 @@
 
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "Protocol/Cdu_TCP_Rules.h"
 #include "platform/OrvPlatform.h"
 
 volatile Int08 cduRecordStateUpd = 0;
@@ -256,7 +257,7 @@ void CDU_TCP_ProcessRecvData(UInt08* json, UInt32 jsonSz, UInt08* bin, UInt32 bi
         if (fh.srv_type == FRM_SRV_CDU_UPGRADE && RecvFrmSequence[RECV_FRM_SEQ_UPGRADE] != -1) {
             Int32& seq = RecvFrmSequence[RECV_FRM_SEQ_UPGRADE];
             seq = fh.frm_id == FRM_SEQ_END ? 0 : seq + 1;
-            // The package pieces are acknowledged; writing them belongs to the upgrade transfer.
+            CDU_TCP_OtaNextPiece(bin, binSz, seq == 0);
             CDU_TCP_SetReq(REQ_UPGRADE);
         }
         break;

@@ -10,20 +10,13 @@
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "Protocol/Cdu_TCP_Rules.h"
 #include "lib/OrvJpeg.h"
 #include "lib/OrvPng.h"
 
-namespace {
-
-const Int32  CDU_TIME_MAX = 359999; // 99 h 59 min 59 s
-const Int32  CDU_COVER_MAX_SIDE = 500;
-const UInt32 CDU_COVER_MIN_BYTES = 10;
-
 /* --- common rules ---------------------------------------------------------------------------- */
 
-// Decimal rule: optional sign, then one or more digits and nothing else; built digit by digit in
-// 32-bit arithmetic that wraps (the sign applies to every digit).
-bool ParseDecimal(const char* s, Int32* out)
+bool CDU_TCP_ParseDecimal(const char* s, Int32* out)
 {
     if (s == nullptr) return false;
     UInt32 sign = 1;
@@ -43,18 +36,38 @@ bool ParseDecimal(const char* s, Int32* out)
     return true;
 }
 
-// A number sent as text. Absent or not a string: 0. Malformed: false (the document is dropped).
-bool GetDecimal(const cJSON* obj, const char* key, Int32* out)
+bool CDU_TCP_GetDecimal(const cJSON* obj, const char* key, Int32* out)
 {
     const cJSON* item = cJSON_GetObjectItem(obj, key);
     if (item == nullptr || !cJSON_IsString(item)) {
         *out = 0;
         return true;
     }
-    return ParseDecimal(item->valuestring, out);
+    return CDU_TCP_ParseDecimal(item->valuestring, out);
 }
 
-bool IsStringItem(const cJSON* obj, const char* key) { return cJSON_IsString(cJSON_GetObjectItem(obj, key)); }
+bool CDU_TCP_IsStringItem(const cJSON* obj, const char* key) { return cJSON_IsString(cJSON_GetObjectItem(obj, key)); }
+
+bool CDU_TCP_SetText(Int08* field, size_t size, const cJSON* obj, const char* key)
+{
+    const cJSON* item = cJSON_GetObjectItem(obj, key);
+    if (item == nullptr || !cJSON_IsString(item) || item->valuestring == nullptr) {
+        field[0] = 0;
+        return true;
+    }
+    const char* text = item->valuestring;
+    size_t n = strnlen(text, size - 1);
+    if (strncmp((const char*)field, text, n) == 0 && field[n] == 0) return false;
+    memcpy(field, text, n);
+    field[n] = 0;
+    return true;
+}
+
+namespace {
+
+const Int32  CDU_TIME_MAX = 359999; // 99 h 59 min 59 s
+const Int32  CDU_COVER_MAX_SIDE = 500;
+const UInt32 CDU_COVER_MIN_BYTES = 10;
 
 // "enable": the string "1" or "0", or the number 1 or 0.
 bool GetEnable(const cJSON* doc, Int32* enable)
@@ -77,38 +90,17 @@ bool GetMsgType(const cJSON* doc, Int32* msgType)
 {
     const cJSON* item = cJSON_GetObjectItem(doc, "msgtype");
     if (item == nullptr) return false;
-    if (cJSON_IsString(item)) return ParseDecimal(item->valuestring, msgType);
+    if (cJSON_IsString(item)) return CDU_TCP_ParseDecimal(item->valuestring, msgType);
     if (!cJSON_IsNumber(item)) return false;
     *msgType = item->valueint;
     return true;
 }
 
-// Text rule: the new text cut by bytes to size - 1; true when the field changed. An absent key or
-// one that is not a string clears the field and always counts as a change.
-bool SetText(Int08* field, size_t size, const cJSON* obj, const char* key)
-{
-    const cJSON* item = cJSON_GetObjectItem(obj, key);
-    if (item == nullptr || !cJSON_IsString(item) || item->valuestring == nullptr) {
-        field[0] = 0;
-        return true;
-    }
-    const char* text = item->valuestring;
-    size_t n = strnlen(text, size - 1);
-    if (strncmp((const char*)field, text, n) == 0 && field[n] == 0) return false;
-    memcpy(field, text, n);
-    field[n] = 0;
-    return true;
-}
-
-#define SET_TEXT(field, obj, key) SetText((field), sizeof(field), (obj), (key))
-
-// Steps a change counter after everything it announces is in place: the fence keeps the field
-// writes before the counter's on any processor.
-template <typename T> void StepCounter(T& counter)
-{
-    __atomic_thread_fence(__ATOMIC_RELEASE);
-    counter = (T)(counter + 1);
-}
+// The decoder's own short names for the shared rules.
+inline bool GetDecimal(const cJSON* obj, const char* key, Int32* out) { return CDU_TCP_GetDecimal(obj, key, out); }
+inline bool IsStringItem(const cJSON* obj, const char* key) { return CDU_TCP_IsStringItem(obj, key); }
+#define SET_TEXT(field, obj, key) CDU_TCP_SET_TEXT(field, obj, key)
+template <typename T> inline void StepCounter(T& counter) { CDU_TCP_StepCounter(counter); }
 
 bool InTimeRange(Int32 v) { return v >= 0 && v <= CDU_TIME_MAX; }
 
@@ -444,17 +436,9 @@ bool DecodeService(UInt08 srvType, const cJSON* doc, const UInt08* bin, UInt32 b
     case FRM_SRV_CDU_WEATHER: return DecodeWeather(doc, enable);
     case FRM_SRV_CDU_ACCOUNT: return DecodeAccount(doc, enable);
     case FRM_SRV_CDU_NETRADIO: return DecodeNetRadio(doc, enable, msgType, bin, binSz);
-    // Phone, notification and upgrade documents are acknowledged by the protocol; their services
-    // apply them to the store.
-    case FRM_SRV_CDU_BLUETOOTH:
-        CduComSrvPnt = 0x201E;
-        return true;
-    case FRM_SRV_CDU_NOTIFICATION:
-        CduComSrvPnt = 0x2021;
-        return true;
-    case FRM_SRV_CDU_UPGRADE:
-        CduComSrvPnt = 0x2023;
-        return true;
+    case FRM_SRV_CDU_BLUETOOTH: return CDU_TCP_DecodePhone(doc, enable, msgType);
+    case FRM_SRV_CDU_NOTIFICATION: return CDU_TCP_DecodeNotify(doc, enable);
+    case FRM_SRV_CDU_UPGRADE: return CDU_TCP_DecodeUpgrade(doc, bin, binSz);
     default: return true;
     }
 }

@@ -2,7 +2,9 @@
 // empty state; they differ only in the change counters: the initial reset zeroes them, the reset
 // after a connection steps each one so that every reader rebuilds what it shows.
 #include "Protocol/Cdu_TCP_App.h"
+#include "Protocol/Cdu_TCP_Rules.h"
 
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -144,6 +146,7 @@ void ResetUpgrade(CounterRule rule)
         free(UpgradeInfo.Sign);
         free(UpgradeInfo.Md5);
     }
+    CDU_TCP_OtaReleaseFile(rule == COUNTERS_STEP);
     UpgradeInfo.Sign = nullptr;
     UpgradeInfo.Md5 = nullptr;
     UpgradeInfo.SignSize = 0;
@@ -212,6 +215,14 @@ void ResetStore(CounterRule rule)
 }
 
 } // namespace
+
+void CDU_TCP_SetOtaState(UInt08 state)
+{
+    UInt08 old = OtaState;
+    if (old == state) return;
+    OtaState = state;
+    printf("   OtaState Update[%u]->[%u]\n", (unsigned)old, (unsigned)state);
+}
 
 void CDU_TCP_SetInitialValue(void) { ResetStore(COUNTERS_ZERO); }
 

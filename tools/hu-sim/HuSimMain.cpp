@@ -3,7 +3,18 @@
 // frame the cluster sends back, and ends the service.
 //
 //   hu-sim [--addr HOST] [--port PORT] [--hold-ms MS] [--no-start] [--no-end]
-//          [--send SERVICE JSON [COVER]]... [SCENARIO.json]...
+//          [--send SERVICE JSON [COVER]]... [--contacts N]... [SCENARIO.json]...
+//   hu-sim upgrade PACKAGE --key PRIVATE.PEM [--piece-size BYTES] [--md5 TEXT]
+//          [--addr HOST] [--port PORT] [--hold-ms MS]
+//
+// --contacts N sends a phone contact list of N generated entries (titles 1 to N).
+// upgrade computes the package's MD5 check text, signs it with the RSA private key, and sends the
+// announcement with the first piece and then the rest in pieces of BYTES (default 524288), each
+// waiting for its acknowledgement; --md5 announces another text (signed all the same), to try
+// what the cluster does with a wrong one. It prints the transfer rate at the end.
+//
+// Phone actions that the cluster sends (connect, ring, cancel, mute, unmute) are printed as
+// "phone action: STATUS name=NAME num=NUMBER".
 //
 // SERVICE is nav, music, radio, netradio, weather, account, phone, notification or upgrade. COVER
 // is a picture file, or gen:jpeg:WxH[:SEED] / gen:png:WxH[:SEED] for a generated picture.
@@ -11,7 +22,8 @@
 // A scenario file is a JSON document:
 //   {"name": "...", "hold_ms": 3000,
 //    "steps": [{"delay_ms": 500, "service": "music", "doc": {...}, "cover": "gen:jpeg:300x300"}]}
-// delay_ms waits before the step; a cover path is relative to the scenario file.
+// delay_ms waits before the step; a cover path is relative to the scenario file. A phone step may
+// give "contacts": N instead of "doc" for a contact list of N generated entries.
 #include <cerrno>
 #include <chrono>
 #include <cjson/cJSON.h>
@@ -30,6 +42,8 @@
 
 #include "HuSimClient.h"
 #include "HuSimImage.h"
+#include "HuSimUpgrade.h"
+#include "Protocol/Cdu_TCP.h"
 
 namespace {
 
@@ -41,6 +55,19 @@ struct Step {
     std::string          label;
 };
 
+// A contact list of n entries with titles 1 to n.
+std::string ContactListDoc(int n)
+{
+    std::string doc = "{\"enable\":\"1\",\"msgtype\":\"1\",\"btcall\":[";
+    char entry[160];
+    for (int i = 1; i <= n; i++) {
+        snprintf(entry, sizeof(entry), "%s{\"title\":%d,\"name\":\"Contact %02d\",\"num\":\"1380000%04d\"}",
+                 i > 1 ? "," : "", i, i, i);
+        doc += entry;
+    }
+    return doc + "]}";
+}
+
 struct Options {
     std::string       host = "::1";
     uint16_t          port = 8090;
@@ -49,6 +76,12 @@ struct Options {
     bool              start = true;
     bool              end = true;
     std::vector<Step> steps;
+    /* hu-sim upgrade */
+    bool              upgrade = false;
+    std::string       package;
+    std::string       key;
+    std::string       md5;
+    size_t            pieceSize = 512 * 1024;
 };
 
 volatile sig_atomic_t gStop = 0;
@@ -113,16 +146,22 @@ bool LoadScenario(const std::string& path, Options* opt)
         const cJSON* srv = cJSON_GetObjectItem(s, "service");
         const cJSON* body = cJSON_GetObjectItem(s, "doc");
         const cJSON* cover = cJSON_GetObjectItem(s, "cover");
+        const cJSON* contacts = cJSON_GetObjectItem(s, "contacts");
         step.delayMs = cJSON_IsNumber(delay) ? delay->valueint : 0;
         step.srv = cJSON_IsString(srv) ? HuSim_ServiceByName(srv->valuestring) : -1;
-        if (step.srv < 0 || body == nullptr) {
+        bool list = step.srv == FRM_SRV_CDU_BLUETOOTH && cJSON_IsNumber(contacts);
+        if (step.srv < 0 || (body == nullptr && !list)) {
             fprintf(stderr, "hu-sim: %s: a step needs a known \"service\" and a \"doc\"\n", path.c_str());
             ok = false;
             break;
         }
-        char* printed = cJSON_PrintUnformatted(body);
-        step.json = printed ? printed : "";
-        cJSON_free(printed);
+        if (list) {
+            step.json = ContactListDoc(contacts->valueint);
+        } else {
+            char* printed = cJSON_PrintUnformatted(body);
+            step.json = printed ? printed : "";
+            cJSON_free(printed);
+        }
         step.label = srv->valuestring;
         if (cJSON_IsString(cover) && !LoadCover(cover->valuestring, baseDir, &step.cover)) {
             fprintf(stderr, "hu-sim: %s: cannot load cover %s\n", path.c_str(), cover->valuestring);
@@ -138,11 +177,14 @@ void Usage()
 {
     fprintf(stderr,
             "usage: hu-sim [--addr HOST] [--port PORT] [--hold-ms MS] [--no-start] [--no-end]\n"
-            "              [--send SERVICE JSON [COVER]]... [SCENARIO.json]...\n");
+            "              [--send SERVICE JSON [COVER]]... [--contacts N]... [SCENARIO.json]...\n"
+            "       hu-sim upgrade PACKAGE --key PRIVATE.PEM [--piece-size BYTES] [--md5 TEXT]\n"
+            "              [--addr HOST] [--port PORT] [--hold-ms MS]\n");
 }
 
 bool ParseArgs(int argc, char** argv, Options* opt)
 {
+    bool upgradeOptions = false;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
         auto next = [&](const char* what) -> const char* {
@@ -164,6 +206,39 @@ bool ParseArgs(int argc, char** argv, Options* opt)
             const char* v = next("milliseconds");
             if (!v) return false;
             opt->cliHoldMs = atoi(v);
+        } else if (a == "upgrade" && !opt->upgrade) {
+            const char* v = next("a package file");
+            if (!v) return false;
+            opt->upgrade = true;
+            opt->package = v;
+        } else if (a == "--key") {
+            upgradeOptions = true;
+            const char* v = next("a private key file");
+            if (!v) return false;
+            opt->key = v;
+        } else if (a == "--md5") {
+            upgradeOptions = true;
+            const char* v = next("a check text");
+            if (!v) return false;
+            opt->md5 = v;
+        } else if (a == "--piece-size") {
+            upgradeOptions = true;
+            const char* v = next("a size in bytes");
+            if (!v) return false;
+            long n = atol(v);
+            if (n <= 0 || n > MAX_RECV_BIN_SIZE) {
+                fprintf(stderr, "hu-sim: --piece-size must lie in 1..%d\n", (int)MAX_RECV_BIN_SIZE);
+                return false;
+            }
+            opt->pieceSize = (size_t)n;
+        } else if (a == "--contacts") {
+            const char* v = next("a number of entries");
+            if (!v) return false;
+            Step step;
+            step.srv = FRM_SRV_CDU_BLUETOOTH;
+            step.json = ContactListDoc(atoi(v));
+            step.label = "phone";
+            opt->steps.push_back(step);
         } else if (a == "--no-start") {
             opt->start = false;
         } else if (a == "--no-end") {
@@ -193,9 +268,20 @@ bool ParseArgs(int argc, char** argv, Options* opt)
         } else if (!a.empty() && a[0] == '-') {
             fprintf(stderr, "hu-sim: unknown option %s\n", a.c_str());
             return false;
+        } else if (opt->upgrade) {
+            fprintf(stderr, "hu-sim: upgrade takes no scenario files\n");
+            return false;
         } else if (!LoadScenario(a, opt)) {
             return false;
         }
+    }
+    if (upgradeOptions && !opt->upgrade) {
+        fprintf(stderr, "hu-sim: --key, --md5 and --piece-size belong to hu-sim upgrade\n");
+        return false;
+    }
+    if (opt->upgrade && opt->key.empty()) {
+        fprintf(stderr, "hu-sim: upgrade needs --key PRIVATE.PEM\n");
+        return false;
     }
     return true;
 }
@@ -233,10 +319,52 @@ public:
                 printf("cluster closed the connection\n");
                 mOpen = false;
             } else if (r > 0) {
-                printf("<- %s\n", HuSim_Describe(f).c_str());
-                if (f.frmType == FRM_TYPE_CTRL && f.frmInfo == FRM_INF_END_ACK) mEndAcked = true;
+                Print(f);
             }
         }
+    }
+
+    // Sends a frame and waits for its data acknowledgement, printing what else arrives.
+    bool SendAndWaitAck(const HuSimFrame& f, const char* what, int timeoutMs)
+    {
+        if (!Send(f, what)) return false;
+        int64_t until = NowMs() + timeoutMs;
+        while (mOpen && !gStop) {
+            int64_t left = until - NowMs();
+            if (left <= 0) {
+                printf("no acknowledgement for %s\n", what);
+                return false;
+            }
+            HuSimFrame in;
+            int r = HuSim_ReadFrame(mFd, &in, (int)left);
+            if (r < 0) {
+                printf("cluster closed the connection\n");
+                mOpen = false;
+            } else if (r > 0) {
+                Print(in);
+                if (in.frmInfo == FRM_INF_DATA_ACK && in.srvType == f.srvType) return true;
+            }
+        }
+        return false;
+    }
+
+    void Print(const HuSimFrame& f)
+    {
+        printf("<- %s\n", HuSim_Describe(f).c_str());
+        if (f.frmType == FRM_TYPE_CTRL && f.frmInfo == FRM_INF_END_ACK) mEndAcked = true;
+        if (f.srvType == FRM_SRV_ICM_BLUETOOTH) PrintPhoneAction(f.json);
+    }
+
+    static void PrintPhoneAction(const std::string& json)
+    {
+        cJSON* doc = cJSON_Parse(json.c_str());
+        const cJSON* call = cJSON_GetObjectItem(doc, "outcall");
+        auto text = [&](const char* key) {
+            const cJSON* item = cJSON_GetObjectItem(call, key);
+            return cJSON_IsString(item) ? item->valuestring : "?";
+        };
+        printf("phone action: %s name=%s num=%s\n", text("status"), text("name"), text("num"));
+        cJSON_Delete(doc);
     }
 
     uint32_t NextMsgNo() { return mMsgNo++; }
@@ -250,6 +378,41 @@ private:
     uint32_t mMsgNo = 1;
     int64_t  mNextBeat = NowMs() + 3000;
 };
+
+double SecondsSince(int64_t startMs) { return (double)(NowMs() - startMs) / 1000.0; }
+
+// hu-sim upgrade: announcement with the first piece, then the pieces, each acknowledged.
+bool RunUpgrade(Session& s, const Options& opt)
+{
+    std::vector<uint8_t> package;
+    if (!ReadFile(opt.package, &package)) {
+        fprintf(stderr, "hu-sim: cannot read %s\n", opt.package.c_str());
+        return false;
+    }
+    std::string md5 = opt.md5.empty() ? HuSim_Md5Hex(package.data(), package.size()) : opt.md5;
+    std::vector<uint8_t> sign = HuSim_SignMd5Text(opt.key, md5);
+    if (sign.size() != 256) {
+        fprintf(stderr, "hu-sim: the signature has %zu bytes; the cluster takes 256 (an RSA-2048 key)\n", sign.size());
+        return false;
+    }
+    printf("upgrade %s: %zu bytes, md5 %s, pieces of %zu bytes\n", opt.package.c_str(), package.size(), md5.c_str(),
+           opt.pieceSize);
+    std::string announcement = HuSim_UpgradeAnnouncement(md5, (uint32_t)package.size(), sign);
+    std::vector<HuSimFrame> frames = HuSim_UpgradeFrames(announcement, package, opt.pieceSize, s.NextMsgNo());
+    for (size_t i = 1; i < frames.size(); i++) s.NextMsgNo();
+    int64_t start = NowMs();
+    for (size_t i = 0; i < frames.size(); i++) {
+        std::string what = i == 0 ? "upgrade announcement + " + std::to_string(frames[i].bin.size()) + "B"
+                                  : "upgrade piece frm_id=" + std::to_string(frames[i].frmId) + " " +
+                                        std::to_string(frames[i].bin.size()) + "B";
+        // The last acknowledgement follows the file check, which may take a while for a large package.
+        if (!s.SendAndWaitAck(frames[i], what.c_str(), 30000)) return false;
+    }
+    double secs = SecondsSince(start);
+    printf("upgrade sent: %zu bytes in %zu frames, %.3f s, %.1f MB/s\n", package.size(), frames.size(), secs,
+           secs > 0 ? (double)package.size() / 1e6 / secs : 0.0);
+    return true;
+}
 
 } // namespace
 
@@ -273,6 +436,12 @@ int main(int argc, char** argv)
     if (opt.start) {
         s.Send(HuSim_StartFrame(s.NextMsgNo()), "service start");
         s.RunUntil(NowMs() + 200);
+    }
+    if (opt.upgrade && s.Open()) {
+        if (!RunUpgrade(s, opt)) {
+            close(fd);
+            return 1;
+        }
     }
     for (const Step& step : opt.steps) {
         s.RunUntil(NowMs() + step.delayMs);
