@@ -3,7 +3,6 @@
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Protocol/Cdu_TCP_App.h"
 
-#include <stdio.h>
 
 UInt08 Speed, SpeedWarn, SpeedLimit, Gear;
 Int16  Power;
@@ -92,10 +91,7 @@ void MB_IIC_SetInitialValue(void)
     MenuBrightness = 1;
     MenuTemperature = 255;
     // An upgrade cannot be in progress when the program has just started.
-    if (OtaState != OTA_Normal) {
-        printf("   OtaState Update[%u]->[%u]\n", (unsigned)OtaState, 0u);
-        OtaState = OTA_Normal;
-    }
+    CDU_TCP_SetOtaState(OTA_Normal);
     BlutPhoneCursorNum = 0;
     HmiDspState = HMI_DSP_INIT;
     // 255 = no click yet, so that a first click on entry 0 counts.
