@@ -646,11 +646,23 @@ TEST_F(ShowGl, LaneCentringAnimations)
     FixedFrame();
     EXPECT_EQ(ShowTelltales_View()->lccRingPairs, 0) << "the ring is empty in the first 40 ms";
     EXPECT_TRUE(FixDrawn(SHOW_VIEW_PNG(PNG_LCC_009)));
+    // Pixels of the ring (radius 27 about (1098, 148)) on the left and on the right of the lamp.
+    auto ringPixels = [] {
+        return std::make_pair(RenderTestGl_Pixel(RenderTestGl_Read(1098 - 27, 148, 1, 1), 1, 0, 0),
+                              RenderTestGl_Pixel(RenderTestGl_Read(1098 + 27, 148, 1, 1), 1, 0, 0));
+    };
+    auto empty = ringPixels();
     mFrameTimeMs = 100;
-    FixedFrame();
+    FixedFrame();  // 120 ms: the ring runs from the bottom through the left side
     EXPECT_EQ(ShowTelltales_View()->lccRingPairs, 30);
-    for (int i = 0; i < 3; i++) FixedFrame();  // 420 ms: still the ring
+    auto part = ringPixels();
+    EXPECT_NE(part.first, empty.first) << "the left side of the ring is drawn";
+    EXPECT_EQ(part.second, empty.second) << "the right side not yet";
+    for (int i = 0; i < 3; i++) FixedFrame();  // 420 ms: still the ring, closed
     EXPECT_TRUE(FixDrawn(SHOW_VIEW_PNG(PNG_LCC_009)));
+    auto closed = ringPixels();
+    EXPECT_EQ(closed.first, part.first);
+    EXPECT_NE(closed.second, empty.second) << "the closed ring reaches the right side";
     FixedFrame();  // 520 ms
     EXPECT_TRUE(FixDrawn(SHOW_VIEW_PNG(PNG_LCC_027)));
     EXPECT_FALSE(FixDrawn(SHOW_VIEW_PNG(PNG_LCC_009)));
@@ -799,6 +811,50 @@ TEST_F(ShowGl, EverythingLitOnOneFrame)
         IND_ACC_FAILURE = 0;
     IndMute = 0;
     ShowDynamicLeds();
+    ShowSpeed(254);
+}
+
+}  // namespace
+
+namespace {
+
+// The clean-up releases every picture and the pool; elements drawn again afterwards load what
+// they need once more, at the same places (the lamps' centre points are not shifted twice).
+TEST_F(ShowGl, ElementsComeBackAfterACleanUp)
+{
+    auto frame = [] {
+        RenderTestGl_Clear(0, 0, 0);
+        ShowFixLeds();
+        ShowSpeed(88);
+        ShowBattery(100, 300);
+        ShowGreeting();
+    };
+    Indicator[6].value = 0x40;
+    ShowSpeed(254);
+    mFrameTimeMs = 100;
+    frame();
+    const Recti lamp = ShowTelltales_View()->fixRect[0];
+    const Image& full = tgaImg[TGA_ui3_basic_battery_full_green];
+    const Recti bar = {full.ltx, full.lty, full.w, full.h};
+    const Recti greeting = {334, 647, 162, 54};
+    const Recti speed = {600, pngImg[PNG_ui3_speed_digit_8].lty, 720, pngImg[PNG_ui3_speed_digit_8].h};
+    ASSERT_GT(LitBox(bar).w, 0);
+    ASSERT_GT(LitBox(greeting).w, 0);
+    ASSERT_GT(LitBox(speed).w, 0);
+
+    Stdout([] {
+        DestroyTgaResources(0, TGA_NUM);
+        DestroyPngResources(0, PNG_NUM);
+        DestroyBmpPoolResouces();
+    });
+    frame();
+    ASSERT_EQ(ShowTelltales_View()->fixNum, 1);
+    EXPECT_EQ(ShowTelltales_View()->fixRect[0].x, lamp.x);
+    EXPECT_EQ(ShowTelltales_View()->fixRect[0].y, lamp.y);
+    EXPECT_GT(LitBox(lamp).w, 0);
+    EXPECT_GT(LitBox(bar).w, 0) << "the bar draws with its new texture";
+    EXPECT_GT(LitBox(greeting).w, 0) << "the greeting took a new pool slot";
+    EXPECT_GT(LitBox(speed).w, 0);
     ShowSpeed(254);
 }
 

@@ -265,6 +265,10 @@ void ShowGreeting(void)
     static Int32 txtGreetingWidth = 378, txtGreetingHeight = 54;
     static GLfloat invAlpha = 1.0f;
 
+    // A clean-up of the pool takes the slot's buffer away: start over with a new slot.
+    if (localInit && poolTxtGreetingIdx >= 0 &&
+        (bmpPool[poolTxtGreetingIdx] == nullptr || bmpPool[poolTxtGreetingIdx] == BMP_POOL_RESERVED))
+        localInit = 0;
     if (!localInit) {
         localInit = 1;
         poolTxtGreetingIdx = GrabAvailableBmpPoolIdx();

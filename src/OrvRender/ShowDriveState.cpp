@@ -36,8 +36,8 @@ void ShowBattery(UInt08 battery, UInt16 rangeTrip)
     static Int32 barTga = -1;
 
     Int08 first = barTex == 0xFFFFFFFF;
-    if (first)
-        for (Int32 id = TGA_ui3_basic_battery_bg; id <= TGA_ui3_basic_battery_high_light; id++) ShowLoadTga(id);
+    // Loading is a state check once done; it also brings the pictures back after a clean-up.
+    for (Int32 id = TGA_ui3_basic_battery_bg; id <= TGA_ui3_basic_battery_high_light; id++) ShowLoadTga(id);
 
     ShowBeginTexture();
     ShowDrawImage(&tgaImg[TGA_ui3_basic_battery_bg]);
@@ -50,6 +50,7 @@ void ShowBattery(UInt08 battery, UInt16 rangeTrip)
         barTex = tgaImg[barTga].tex;
         barTxc[2] = barTxc[4] = barRate;
     }
+    barTex = tgaImg[barTga].tex;  // the texture of the moment, not one deleted by a clean-up
 
     const Image* full = &tgaImg[TGA_ui3_basic_battery_full_green];
     Recti bar = {full->ltx, full->lty, (Int32)(full->w * barRate), full->h};
@@ -96,10 +97,7 @@ void ShowGear(UInt08 gear)
 {
     static UInt32 gearTgaId = 0xFFFFFFFF;
     static Int32 tipTick = 0;
-    static Int08 loaded = 0;
-
-    if (!loaded) {
-        loaded = 1;
+    if (tgaStatus[TGA_gear_tip_R] == Tga_Unload || tgaStatus[TGA_ui3_gear_PRND_gray] == Tga_Unload) {
         for (Int32 id : {TGA_ui3_gear_D, TGA_ui3_gear_N, TGA_ui3_gear_PRND_gray, TGA_ui3_gear_P, TGA_ui3_gear_R,
                          TGA_gear_tip_D, TGA_gear_tip_N, TGA_gear_tip_P, TGA_gear_tip_R})
             ShowLoadTga(id);

@@ -274,11 +274,15 @@ void ShowDynamicLeds(void)
 
     if (!localInit) {
         localInit = 1;
-        for (Int32 id = TGA_led_12v_bat; id <= TGA_led_power_limit; id++) ShowLoadTga(id);
-        for (Int32 id = PNG_alarm_font_collision_failure; id <= PNG_alarm_ACC_failure; id++) ShowLoadPng(id);
         for (Int32 k = 0; k < SHOW_DYN_LED_NUM; k++) isActive[k] = 0, imgIdx[k] = -1;
         memset(isUsed, 0, sizeof(isUsed));
         cntUsed = 0;
+    }
+
+    // Loaded on the first call, and again should a clean-up have released them.
+    if (tgaStatus[TGA_led_12v_bat] == Tga_Unload || pngStatus[PNG_alarm_font_collision_failure] == Png_Unload) {
+        for (Int32 id = TGA_led_12v_bat; id <= TGA_led_power_limit; id++) ShowLoadTga(id);
+        for (Int32 id = PNG_alarm_font_collision_failure; id <= PNG_alarm_ACC_failure; id++) ShowLoadPng(id);
     }
 
     for (Int08 k : releaseOrder) {
