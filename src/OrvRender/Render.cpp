@@ -10,45 +10,30 @@
 #include "OrvRender/Res_Shader.h"
 #include "OrvRender/Res_Tga.h"
 #include "OrvRender/Res_TxtBasic.h"
+#include "OrvRender/Show.h"
 #include "OrvTask.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "lib/OrvGL.h"
 #include "platform/OrvPlatform.h"
 
-/* ---- Shared renderer state ---------------------------------------------------------------- */
-
-Int32 mFrameTimeMs = 0;
-Matrix4x4Stack mMdvMatStack;
-Matrix4x4Stack mPrjMatStack;
-
-const GLfloat colorBlack[3] = {0.08f, 0.08f, 0.08f};
-const GLfloat colorWhite[3] = {0.898f, 0.898f, 0.898f};
-const GLfloat colorGray[3] = {0.745f, 0.745f, 0.745f};
-const GLfloat colorArtist[3] = {0.494f, 0.5f, 0.549f};
-const GLfloat colorDarkGray[3] = {0.5f, 0.5f, 0.5f};
-const GLfloat colorEngCostGraph[3] = {0.974f, 0.576f, 0.169f};
-const GLfloat colorRed[3] = {0.702f, 0.0353f, 0.0f};
-const GLfloat colorRed_stop[3] = {1.0f, 0.231f, 0.231f};
-const GLfloat colorYellow[3] = {0.702f, 0.702f, 0.0f};
-
 /* ---- The elements of the page ------------------------------------------------------------- */
 
-// Each element fills its slot here when it lands; the composition below already calls every slot
-// at its place in the page.
+// Each element fills its slot here when it lands (its name in place of nullptr); the composition
+// below already calls every slot at its place in the page.
 RenderElements mRender_Elements = {
-    /* ShowTime */ nullptr,
-    /* ShowTemprature */ nullptr,
-    /* ShowSpeed */ nullptr,
-    /* ShowTripRange */ nullptr,
-    /* ShowGreeting */ nullptr,
-    /* ShowFPS */ nullptr,
-    /* ShowBattery */ nullptr,
-    /* ShowGear */ nullptr,
-    /* ShowDrivingMode */ nullptr,
-    /* ShowSpeedLimit */ nullptr,
-    /* ShowFixLeds */ nullptr,
-    /* ShowDynamicLeds */ nullptr,
+    ShowTime,
+    ShowTemprature,
+    ShowSpeed,
+    ShowTripRange,
+    ShowGreeting,
+    ShowFPS,
+    ShowBattery,
+    ShowGear,
+    ShowDrivingMode,
+    ShowSpeedLimit,
+    ShowFixLeds,
+    ShowDynamicLeds,
     /* ShowLeftModuleList */ nullptr,
     /* ShowRightModuleList */ nullptr,
     /* ShowModuleClock */ nullptr,
