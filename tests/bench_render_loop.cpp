@@ -68,6 +68,27 @@ int main(int argc, char** argv)
     double ms = Ms(t0, Clock::now());
     printf("busiest page (D 120 km/h, all telltales, greeting): %d frames in %.0f ms = %.1f frames/s "
            "(%.2f ms per frame, glFinish included)\n", frames, ms, frames * 1000.0 / ms, ms / frames);
+
+    // Where the time goes: the same page with groups of elements left out (empty slots).
+    struct Part { const char* what; void (*strip)(RenderElements&); };
+    const Part parts[] = {
+        {"without the telltales", [](RenderElements& e) { e.ShowFixLeds = nullptr; e.ShowDynamicLeds = nullptr; }},
+        {"without the readouts and drive state", [](RenderElements& e) {
+             e.ShowTime = nullptr; e.ShowTemprature = nullptr; e.ShowTripRange = nullptr; e.ShowGreeting = nullptr;
+             e.ShowSpeed = nullptr; e.ShowBattery = nullptr; e.ShowGear = nullptr; e.ShowDrivingMode = nullptr;
+             e.ShowSpeedLimit = nullptr; e.ShowFPS = nullptr; }},
+        {"background and clear only", [](RenderElements& e) { e = RenderElements{}; }},
+    };
+    const RenderElements all = mRender_Elements;
+    for (const Part& p : parts) {
+        p.strip(mRender_Elements);
+        for (int i = 0; i < 10; i++) Render(nullptr);
+        Clock::time_point a = Clock::now();
+        for (int i = 0; i < frames; i++) Render(nullptr);
+        double pm = Ms(a, Clock::now());
+        printf("  %s: %.2f ms per frame (%.1f frames/s)\n", p.what, pm / frames, frames * 1000.0 / pm);
+        mRender_Elements = all;
+    }
     CleanUpRender(nullptr);
     RenderTestGl_Close();
     return 0;
