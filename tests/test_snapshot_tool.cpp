@@ -47,6 +47,29 @@ TEST(SnapshotTool, ScenarioFileBecomesAPictureOfTheLogo)
     free(img.dat);
 }
 
+// The whole driving page: above the warning speed the digits are red, the READY lamp is green.
+TEST(SnapshotTool, DrivingScenarioShowsARedSpeedAndTheLamps)
+{
+    std::string out = std::string(SNAPSHOT_OUT) + "/tool-driving.png";
+    remove(out.c_str());
+    Result r = RunSnapshot(std::string(SNAPSHOT_SCENARIOS) + "/driving.scn -o " + out);
+    ASSERT_EQ(r.status, 0) << r.output;
+    Image img{};
+    ASSERT_EQ(LoadPngFile(out.c_str(), &img), 1);
+    int bytes = img.fmt == 0x1908 ? 4 : 3;
+    auto count = [&](int x0, int y0, int x1, int y1, bool (*pred)(const UInt08*)) {
+        int n = 0;
+        for (int y = y0; y < y1; y++)
+            for (int x = x0; x < x1; x++) n += pred(&img.dat[((size_t)(719 - y) * 1920 + x) * bytes]);
+        return n;
+    };
+    auto red = [](const UInt08* p) { return p[0] > 150 && p[1] < 90 && p[2] < 90; };
+    auto green = [](const UInt08* p) { return p[1] > 120 && p[0] < 120 && p[2] < 150; };
+    EXPECT_GT(count(860, 90, 1060, 190, red), 500) << "red speed digits";
+    EXPECT_GT(count(790, 30, 900, 70, green), 50) << "READY lamp";
+    free(img.dat);
+}
+
 TEST(SnapshotTool, BadScenariosAndUsageFail)
 {
     struct Case { std::string args; int status; const char* says; };
