@@ -249,6 +249,29 @@ TEST_F(RenderLoop, LogoSelfTestAndPagesReportTheirStates)
     EXPECT_EQ(RightSideState, RightSide_MODULE);
 }
 
+TEST_F(RenderLoop, UpgradeScreensTakeOverAndTheSystemUpgradeReplaysThePowerOn)
+{
+    PowerOnToNormalPage();
+    OtaState = 1;  // a package upgrade in progress
+    Play({"frames 3"});
+    EXPECT_EQ(HmiDspState, HMI_DSP_LAUNCHING);
+    EXPECT_EQ(Render_GetState(), POWER_ON_STATE) << "the state machine waits";
+    OtaState = 0;
+    Play({"frames 1"});
+    EXPECT_EQ(HmiDspState, HMI_DSP_ON) << "back on the normal page, no self test";
+
+    Play({"frame 01 00 00 00 00 00 00 00 20", "frames 3"});  // the main board shows the system upgrade
+    EXPECT_EQ(NimboState, Nimbo_ON);
+    EXPECT_EQ(Render_GetState(), POWER_ON_STATE);
+    Play({kDay, "frames 1"});
+    EXPECT_EQ(NimboState, Nimbo_OFF);
+    EXPECT_EQ(Render_GetState(), POWER_OFF_STATE) << "one pass through the power-off page";
+    EXPECT_EQ(HmiDspState, HMI_DSP_OFF);
+    Play({"frames 1"});
+    EXPECT_EQ(Render_GetState(), POWER_ON_BMP_PLAYING) << "then the logo again, the work mode being on";
+    EXPECT_EQ(HmiDspState, HMI_DSP_LAUNCHING);
+}
+
 // ---- Composition, watched through recorders in the element slots ---------------------------
 
 struct Call { std::string what; int a, b; };
