@@ -80,7 +80,8 @@ static Int08 Ask(F f, A... a)
     return f != nullptr ? f(a...) : (Int08)0;
 }
 
-#define EL mRender_Elements
+// The composition reads EL.ShowSpeed and so on.
+static RenderElements& EL = mRender_Elements;
 
 /* ---- Module state ------------------------------------------------------------------------- */
 
