@@ -249,6 +249,28 @@ TEST_F(RenderLoop, LogoSelfTestAndPagesReportTheirStates)
     EXPECT_EQ(RightSideState, RightSide_MODULE);
 }
 
+// The self-test background by phase: black, fading in over 500 ms, opaque, crossing over to the
+// page background; nothing outside 0..3600.
+TEST_F(RenderLoop, SelfTestBackgroundPhases)
+{
+    PowerOnToNormalPage();  // every self-test picture loaded
+    auto level = [](Int32 duration) {
+        RenderTestGl_Clear(0, 0, 0);
+        ShowSelfTest(duration);
+        uint32_t p = PixelAt(300, 300);
+        return Red(p) + Green(p) + Blue(p);
+    };
+    const int full = level(2000);
+    ASSERT_GT(full, 30) << "the check background is visible at (300, 300)";
+    EXPECT_EQ(level(500), 0) << "black phase";
+    EXPECT_NEAR(level(983), full / 2, full / 8 + 2) << "half way through the fade-in";
+    EXPECT_LT(level(800), level(1100));
+    EXPECT_EQ(level(3100), full);
+    EXPECT_EQ(level(3601), 0) << "over";
+    EXPECT_EQ(level(-1), 0);
+    Play({"frames 1"});
+}
+
 TEST_F(RenderLoop, UpgradeScreensTakeOverAndTheSystemUpgradeReplaysThePowerOn)
 {
     PowerOnToNormalPage();
