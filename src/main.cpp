@@ -6,6 +6,7 @@
 #include "OrvTask/CduCommunication.h"
 #include "OrvTask/DisplayRender.h"
 #include "OrvTask/MainBoardCommunication.h"
+#include "platform/OrvPlatform.h"
 
 int WinMain(OrvPlat_Instance* hInstance, OrvPlat_Instance* hPrevInstance, char* lpCmdLine, int nCmdShow)
 {
@@ -44,6 +45,9 @@ int main(int argc, char** argv)
 {
     (void)argc;
     OrvPlat_Instance* instance = OrvPlat_InitProcess(argv[0]);
+    // A restart holds the first frames back and skips the self test.
+    globReboot = OrvPlat_IsRestart();
+    if (globReboot == 1) printf("restart recognised (CLUSTER_RESTART=1)\n");
     // The head-unit server opens once the network bring-up has found IPv6 usable.
     char huHost[128], huPort[16];
     if (CDUC_Task_ListenAddress(huHost, sizeof(huHost), huPort, sizeof(huPort)))

@@ -16,6 +16,12 @@ typedef struct Struct_OrvPlat_Window OrvPlat_Window;
  * anywhere. Returns the instance to hand to WinMain. */
 OrvPlat_Instance* OrvPlat_InitProcess(const char* argv0);
 
+/* 1 when this start is a restart without a power cycle: the supervisor that starts the program
+ * again after it ended sets the environment variable CLUSTER_RESTART to 1. Anything else (unset,
+ * empty, another value) is a start from power-on: 0. The start-up path copies it into globReboot
+ * before the first frame. */
+Int08 OrvPlat_IsRestart(void);
+
 /* Milliseconds of a monotonic clock as a wrapping 32-bit counter (or the driven tick, below). */
 UInt32 OrvPlat_GetTickCount(void);
 /* Tests drive the tick: while driven, OrvPlat_GetTickCount returns exactly what was set. */

@@ -6,6 +6,7 @@
 #include <X11/Xlib.h>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -31,4 +32,10 @@ OrvPlat_Instance* OrvPlat_InitProcess(const char* argv0)
     // Console lines must reach a pipe or a log file as they happen, not when a buffer fills.
     setvbuf(stdout, nullptr, _IOLBF, 0);
     return &instance;
+}
+
+Int08 OrvPlat_IsRestart(void)
+{
+    const char* env = getenv("CLUSTER_RESTART");
+    return (env != nullptr && strcmp(env, "1") == 0) ? 1 : 0;
 }

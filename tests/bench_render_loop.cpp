@@ -1,0 +1,95 @@
+// Benchmark of the render loop on this machine (software Mesa under Xvfb, 1920 x 720 framebuffer
+// object): frames per second of the busiest page so far (driving at 120 km/h, every telltale lit,
+// the greeting, speed limit, night off), and the time from the work mode going on to the first
+// logo frame and to the first normal-page frame, at the real tick. Prints figures; asserts nothing.
+//   bench_render_loop [FRAMES]
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "OrvRender/Render.h"
+#include "Protocol/MainBoard_IIC_App.h"
+#include "Snapshot.h"
+#include "platform/OrvPlatform.h"
+#include "support/RenderTestGl.h"
+
+using Clock = std::chrono::steady_clock;
+
+static double Ms(Clock::time_point a, Clock::time_point b)
+{
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+static bool Run(const std::string& line)
+{
+    std::string err;
+    if (Snapshot_Command(line, ".", &err)) return true;
+    fprintf(stderr, "bench: %s: %s\n", line.c_str(), err.c_str());
+    return false;
+}
+
+// Work mode on at the real tick: the first frame call (the logo), then frames until the normal page.
+static void PowerOnTimes(const char* what)
+{
+    Clock::time_point on = Clock::now();
+    Run("frame 00 00 50 00 7D 04 40 09 00");
+    Render(nullptr);
+    Clock::time_point logo = Clock::now();
+    while (HmiDspState != HMI_DSP_ON) Render(nullptr);
+    Clock::time_point page = Clock::now();
+    printf("%s: work mode on -> end of the first logo frame %.0f ms (logo presented, then loading and the pause); "
+           "-> first normal-page frame %.0f ms\n", what, Ms(on, logo), Ms(on, page));
+}
+
+int main(int argc, char** argv)
+{
+    int frames = argc > 1 ? atoi(argv[1]) : 300;
+    if (frames < 1) frames = 1;
+    if (!RenderTestGl_Open()) {
+        fprintf(stderr, "bench: no display\n");
+        return 1;
+    }
+    Snapshot_Begin();
+    Run("frames 1");  // first-call set-up, power-off page
+    OrvPlat_ReleaseTick();
+    PowerOnTimes("first power-on");
+    Run("frame 00 00 50 00 7D 04 40 05 00");
+    for (int i = 0; i < 10; i++) Render(nullptr);
+    PowerOnTimes("later power-on");
+
+    Run("json account {\"enable\": \"1\", \"msgtype\": \"1\", \"account\": {\"main\": \"Alex\"}}");
+    Run("frame 02 2E FE 05 1A 76 00 00 00");
+    Run("frame 00 78 50 64 7D 01 40 09 50");
+    Run("frame 01 FF FF FF FF F7 FF FF 9F");  // every lamp but the charger and the system upgrade
+    for (int i = 0; i < 120; i++) Render(nullptr);  // warm: every picture loaded, fades settled
+    Clock::time_point t0 = Clock::now();
+    for (int i = 0; i < frames; i++) Render(nullptr);
+    double ms = Ms(t0, Clock::now());
+    printf("busiest page (D 120 km/h, all telltales, greeting): %d frames in %.0f ms = %.1f frames/s "
+           "(%.2f ms per frame, glFinish included)\n", frames, ms, frames * 1000.0 / ms, ms / frames);
+
+    // Where the time goes: the same page with groups of elements left out (empty slots).
+    struct Part { const char* what; void (*strip)(RenderElements&); };
+    const Part parts[] = {
+        {"without the telltales", [](RenderElements& e) { e.ShowFixLeds = nullptr; e.ShowDynamicLeds = nullptr; }},
+        {"without the readouts and drive state", [](RenderElements& e) {
+             e.ShowTime = nullptr; e.ShowTemprature = nullptr; e.ShowTripRange = nullptr; e.ShowGreeting = nullptr;
+             e.ShowSpeed = nullptr; e.ShowBattery = nullptr; e.ShowGear = nullptr; e.ShowDrivingMode = nullptr;
+             e.ShowSpeedLimit = nullptr; e.ShowFPS = nullptr; }},
+        {"background and clear only", [](RenderElements& e) { e = RenderElements{}; }},
+    };
+    const RenderElements all = mRender_Elements;
+    for (const Part& p : parts) {
+        p.strip(mRender_Elements);
+        for (int i = 0; i < 10; i++) Render(nullptr);
+        Clock::time_point a = Clock::now();
+        for (int i = 0; i < frames; i++) Render(nullptr);
+        double pm = Ms(a, Clock::now());
+        printf("  %s: %.2f ms per frame (%.1f frames/s)\n", p.what, pm / frames, frames * 1000.0 / pm);
+        mRender_Elements = all;
+    }
+    CleanUpRender(nullptr);
+    RenderTestGl_Close();
+    return 0;
+}
