@@ -402,6 +402,16 @@ TEST_F(ShowGl, GreetingTextsAndFade)
     ASSERT_GT(ink.w, 0) << "the greeting is drawn";
     EXPECT_GE(ink.x, 334 - 54);
     EXPECT_LE(ink.x + ink.w, 334 + 162 + 54) << "inside its window and the faded edges";
+
+    // A short name starts at the window's left edge: the faded zone before it stays empty.
+    strcpy((char*)AccountInfo.CurrUsrName, "Anna");
+    AccountInfo.UpdAccount++;
+    mFrameTimeMs = 100;
+    for (int i = 0; i < 11; i++) ShowGreeting();
+    RenderTestGl_Clear(0, 0, 0);
+    ShowGreeting();
+    EXPECT_EQ(LitBox(Recti{334 - 54, 647, 54, 54}).w, 0);
+    EXPECT_GT(LitBox(Recti{334, 647, 162, 54}).w, 0);
 }
 
 TEST_F(ShowGl, FrameRateOverlay)
