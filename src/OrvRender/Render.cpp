@@ -522,19 +522,30 @@ static void Render_HideAll(void)
     Show(EL.ShowFaceRecognition, (UInt08)255);
 }
 
-// Time, temperature and range share the font program, bound once for the three.
-static void Render_FontReadouts(void)
+// The text readouts share the font program: bound once, then every readout draws with it.
+static void Render_BindFontProgram(void)
 {
     glUseProgram(shader[Prgm_Simple_Font]);
     glUniformMatrix4fv(Prgm_Simple_Font_UNFM_Prj, 1, GL_FALSE, RENDER_PRJ_TOP);
     glUniformMatrix4fv(Prgm_Simple_Font_UNFM_Mdv, 1, GL_FALSE, RENDER_MDV_TOP);
     glEnableVertexAttribArray(Prgm_Simple_Font_ATTR_Vtx);
     glEnableVertexAttribArray(Prgm_Simple_Font_ATTR_Txc);
+}
+
+static void Render_UnbindFontProgram(void)
+{
+    glDisableVertexAttribArray(Prgm_Simple_Font_ATTR_Vtx);
+    glDisableVertexAttribArray(Prgm_Simple_Font_ATTR_Txc);
+}
+
+// Time, temperature and range share the font program, bound once for the three.
+static void Render_FontReadouts(void)
+{
+    Render_BindFontProgram();
     Show(EL.ShowTime, SysTimeOfDayInMin, SysTimeFmt);
     Show(EL.ShowTemprature, Temperature);
     Show(EL.ShowTripRange, TripRange);
-    glDisableVertexAttribArray(Prgm_Simple_Font_ATTR_Vtx);
-    glDisableVertexAttribArray(Prgm_Simple_Font_ATTR_Txc);
+    Render_UnbindFontProgram();
 }
 
 void Render_PwrOnState(void)
@@ -782,15 +793,10 @@ void Render_PwrOffState(void)
         Show(EL.ShowChargineUI, (Int08)0, Battery, TripRange);
     }
 
-    glUseProgram(shader[Prgm_Simple_Font]);
-    glUniformMatrix4fv(Prgm_Simple_Font_UNFM_Prj, 1, GL_FALSE, RENDER_PRJ_TOP);
-    glUniformMatrix4fv(Prgm_Simple_Font_UNFM_Mdv, 1, GL_FALSE, RENDER_MDV_TOP);
-    glEnableVertexAttribArray(Prgm_Simple_Font_ATTR_Vtx);
-    glEnableVertexAttribArray(Prgm_Simple_Font_ATTR_Txc);
+    Render_BindFontProgram();
     Show(EL.ShowTime, SysTimeOfDayInMin, SysTimeFmt);
     Show(EL.ShowTemprature, Temperature);
-    glDisableVertexAttribArray(Prgm_Simple_Font_ATTR_Vtx);
-    glDisableVertexAttribArray(Prgm_Simple_Font_ATTR_Txc);
+    Render_UnbindFontProgram();
 
     Ask(EL.ShowHintInfo, HintID);
     Ask(EL.ShowAlarmInfo, AlarmID);
