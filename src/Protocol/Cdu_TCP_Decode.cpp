@@ -11,6 +11,7 @@
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/Cdu_TCP_Rules.h"
+#include "Protocol/Cdu_TCP_Store.h"
 #include "lib/OrvJpeg.h"
 #include "lib/OrvPng.h"
 
@@ -169,95 +170,15 @@ void ReleaseMediaSrc(UInt08 source)
     if (CduMediaSrc == source) CduMediaSrc = Media_Src_None;
 }
 
-/* --- disabled services: the reset values of one record, counters stepped --------------------- */
+/* --- disabled services: the record's empty state, its counters stepped behind the fence ----- */
 
-void DisableNav(void)
+// A disabled media service: HasCover drops before the cover's fields are cleared, and the service
+// gives up the media source only after its record is empty.
+template <typename Rec> void DisableMedia(Rec& rec, void (*reset)(CDU_TCP_CounterRule), UInt08 source)
 {
-    NavInfo.RemainDis1[0] = 0;
-    NavInfo.RemainTime1[0] = 0;
-    NavInfo.CurrRoadName[0] = 0;
-    NavInfo.NextRoadName[0] = 0;
-    NavInfo.NavIcon = 0;
-    NavInfo.Enable = 0;
-    NavInfo.CameraType = 0;
-    NavInfo.CameraSpeed = 0;
-    NavInfo.LimitedSpeed = 0;
-    NavInfo.RoadRemainDis = 0;
-    StepCounter(NavInfo.UpdRemainInfo1);
-    StepCounter(NavInfo.UpdCurrRoadName);
-    StepCounter(NavInfo.UpdNextRoadName);
-}
-
-void DisableMusic(void)
-{
-    MusicInfo.HasCover = 0;
-    MusicInfo.SongName[0] = 0;
-    MusicInfo.ArtistName[0] = 0;
-    MusicInfo.PicWidth = 0;
-    MusicInfo.PicHeight = 0;
-    MusicInfo.picFmt = 0;
-    MusicInfo.Progress = 0;
-    MusicInfo.PicHashCode = 0;
-    MusicInfo.Type = 0;
-    MusicInfo.Enable = 0;
-    MusicInfo.Duration = 100;
-    MusicInfo.Status = PlayStatus_Stop;
-    StepCounter(MusicInfo.UpdMusic);
-    ReleaseMediaSrc(Media_Src_Music);
-}
-
-void DisableRadio(void)
-{
-    RadioInfo.HasCover = 0;
-    RadioInfo.System[0] = 0;
-    RadioInfo.Frequency[0] = 0;
-    RadioInfo.Name[0] = 0;
-    RadioInfo.PicWidth = 0;
-    RadioInfo.PicHeight = 0;
-    RadioInfo.picFmt = 0;
-    RadioInfo.PicHashCode = 0;
-    RadioInfo.Enable = 0;
-    RadioInfo.Status = PlayStatus_Stop;
-    StepCounter(RadioInfo.UpdRadio);
-    ReleaseMediaSrc(Media_Src_Radio);
-}
-
-void DisableNetRadio(void)
-{
-    NetRadioInfo.HasCover = 0;
-    NetRadioInfo.Frequency[0] = 0;
-    NetRadioInfo.Name[0] = 0;
-    NetRadioInfo.PicWidth = 0;
-    NetRadioInfo.PicHeight = 0;
-    NetRadioInfo.picFmt = 0;
-    NetRadioInfo.PicHashCode = 0;
-    NetRadioInfo.Enable = 0;
-    NetRadioInfo.Duration = 100;
-    NetRadioInfo.Progress = 60;
-    NetRadioInfo.Type = NRADIO_TYPE_NET;
-    StepCounter(NetRadioInfo.UpdNetRadio);
-    ReleaseMediaSrc(Media_Src_NetRadio);
-}
-
-void DisableWeather(void)
-{
-    WeatherInfo.City[0] = 0;
-    WeatherInfo.Date[0] = 0;
-    WeatherInfo.Status[0] = 0;
-    WeatherInfo.Enviroment[0] = 0;
-    WeatherInfo.StatusId = 0;
-    WeatherInfo.Tmp = 0;
-    WeatherInfo.Enable = 0;
-    WeatherInfo.DayTmp = 0;
-    WeatherInfo.NightTmp = 0;
-    StepCounter(WeatherInfo.UpdWth);
-}
-
-void DisableAccount(void)
-{
-    AccountInfo.CurrUsrName[0] = 0;
-    AccountInfo.Enable = 0;
-    StepCounter(AccountInfo.UpdAccount);
+    rec.HasCover = 0; // readers stop showing the cover before its size and check value go
+    reset(CDU_COUNTERS_PUBLISH);
+    ReleaseMediaSrc(source); // only if it holds it; the reset after a connection clears it for all
 }
 
 /* --- services: each returns false where the document breaks off ------------------------------ */
@@ -265,7 +186,7 @@ void DisableAccount(void)
 bool DecodeNav(const cJSON* doc, Int32 enable)
 {
     if (!enable) {
-        DisableNav();
+        CDU_TCP_ResetNav(CDU_COUNTERS_PUBLISH);
         return true;
     }
     CduComSrvPnt = 0x201B;
@@ -287,7 +208,7 @@ bool DecodeNav(const cJSON* doc, Int32 enable)
 bool DecodeMusic(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08* bin, UInt32 binSz)
 {
     if (!enable) {
-        DisableMusic();
+        DisableMedia(MusicInfo, CDU_TCP_ResetMusic, Media_Src_Music);
         return true;
     }
     CduComSrvPnt = 0x201C;
@@ -322,7 +243,7 @@ bool DecodeMusic(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08* bi
 bool DecodeRadio(const cJSON* doc, Int32 enable, const UInt08* bin, UInt32 binSz)
 {
     if (!enable) {
-        DisableRadio();
+        DisableMedia(RadioInfo, CDU_TCP_ResetRadio, Media_Src_Radio);
         return true;
     }
     CduComSrvPnt = 0x201D;
@@ -347,7 +268,7 @@ bool DecodeRadio(const cJSON* doc, Int32 enable, const UInt08* bin, UInt32 binSz
 bool DecodeNetRadio(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08* bin, UInt32 binSz)
 {
     if (!enable) {
-        DisableNetRadio();
+        DisableMedia(NetRadioInfo, CDU_TCP_ResetNetRadio, Media_Src_NetRadio);
         return true;
     }
     if (msgType != NRADIO_TYPE_NET && msgType != NRADIO_TYPE_BOOK) return true;
@@ -383,7 +304,7 @@ bool SetSignedByte(Int08* field, Int32 value)
 bool DecodeWeather(const cJSON* doc, Int32 enable)
 {
     if (!enable) {
-        DisableWeather();
+        CDU_TCP_ResetWeather(CDU_COUNTERS_PUBLISH);
         return true;
     }
     CduComSrvPnt = 0x201F;
@@ -409,7 +330,7 @@ bool DecodeWeather(const cJSON* doc, Int32 enable)
 bool DecodeAccount(const cJSON* doc, Int32 enable)
 {
     if (!enable) {
-        DisableAccount();
+        CDU_TCP_ResetAccount(CDU_COUNTERS_PUBLISH);
         return true;
     }
     CduComSrvPnt = 0x2020;

@@ -13,6 +13,7 @@
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/Cdu_TCP_Rules.h"
+#include "Protocol/Cdu_TCP_Store.h"
 
 namespace {
 
@@ -51,15 +52,8 @@ UInt32 WallClockMs(void)
 
 void DisablePhone(void)
 {
-    BlueToothInfo.CtiListSize = -1;
-    BlueToothInfo.Name[0] = 0;
-    BlueToothInfo.Number[0] = 0;
-    for (ContactInfo& c : BlueToothInfo.CtiList) ClearContact(c);
-    BlueToothInfo.PhoneStatus = PHONE_Unavailable;
-    BlueToothInfo.MuteStatus = 0;
-    BlueToothInfo.ConnectDuration = 0;
-    CDU_TCP_StepCounter(BlueToothInfo.UpdCtiList);
-    CDU_TCP_StepCounter(BlueToothInfo.UpdSpeaker);
+    BlueToothInfo.CtiListSize = -1; // the list is withdrawn before its entries are cleared
+    CDU_TCP_ResetBlueTooth(CDU_COUNTERS_PUBLISH);
 }
 
 // "title" of a list element: -1 when absent, the integer of a number, 0 for anything else.

@@ -1,8 +1,10 @@
-// The infotainment store's globals and its two resets. Both resets leave every record in the same
-// empty state; they differ only in the change counters: the initial reset zeroes them, the reset
-// after a connection steps each one so that every reader rebuilds what it shows.
+// The infotainment store's globals, the empty state of each record and the store's two resets.
+// Both resets leave every record in the same empty state; they differ only in the change counters:
+// the initial reset zeroes them, the reset after a connection steps each one so that every reader
+// rebuilds what it shows. The decoder gives a disabled service's record the same empty state.
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/Cdu_TCP_Rules.h"
+#include "Protocol/Cdu_TCP_Store.h"
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -42,17 +44,30 @@ UInt16 UpdNormalRoadName  = 0;
 
 namespace {
 
-// How a reset treats the change counters.
-enum CounterRule { COUNTERS_ZERO, COUNTERS_STEP };
-
-template <typename T> void ApplyCounter(T& counter, CounterRule rule)
+template <typename T> void ApplyCounter(T& counter, CDU_TCP_CounterRule rule)
 {
-    counter = (rule == COUNTERS_ZERO) ? (T)0 : (T)(counter + 1);
+    switch (rule) {
+    case CDU_COUNTERS_ZERO: counter = (T)0; break;
+    case CDU_COUNTERS_STEP: counter = (T)(counter + 1); break;
+    case CDU_COUNTERS_PUBLISH: CDU_TCP_StepCounter(counter); break;
+    }
 }
 
 void ClearText(Int08* text) { text[0] = 0; }
 
-void ResetNav(CounterRule rule)
+// The cover fields that music, radio and net radio share; the pixels themselves stay as they are.
+template <typename Rec> void ClearCover(Rec& rec)
+{
+    rec.PicWidth = 0;
+    rec.PicHeight = 0;
+    rec.picFmt = 0;
+    rec.PicHashCode = 0;
+    rec.HasCover = 0;
+}
+
+} // namespace
+
+void CDU_TCP_ResetNav(CDU_TCP_CounterRule rule)
 {
     ClearText(NavInfo.RemainDis1);
     ClearText(NavInfo.RemainTime1);
@@ -69,39 +84,43 @@ void ResetNav(CounterRule rule)
     ApplyCounter(NavInfo.UpdNextRoadName, rule);
 }
 
-void ResetMusic(CounterRule rule)
+void CDU_TCP_ResetMusic(CDU_TCP_CounterRule rule)
 {
     ClearText(MusicInfo.SongName);
     ClearText(MusicInfo.ArtistName);
-    MusicInfo.PicWidth = 0;
-    MusicInfo.PicHeight = 0;
-    MusicInfo.picFmt = 0;
+    ClearCover(MusicInfo);
     MusicInfo.Progress = 0;
-    MusicInfo.PicHashCode = 0;
     MusicInfo.Type = 0;
-    MusicInfo.HasCover = 0;
     MusicInfo.Enable = 0;
     MusicInfo.Duration = 100;
     MusicInfo.Status = PlayStatus_Stop;
     ApplyCounter(MusicInfo.UpdMusic, rule);
 }
 
-void ResetRadio(CounterRule rule)
+void CDU_TCP_ResetRadio(CDU_TCP_CounterRule rule)
 {
     ClearText(RadioInfo.System);
     ClearText(RadioInfo.Frequency);
     ClearText(RadioInfo.Name);
-    RadioInfo.PicWidth = 0;
-    RadioInfo.PicHeight = 0;
-    RadioInfo.picFmt = 0;
-    RadioInfo.PicHashCode = 0;
-    RadioInfo.HasCover = 0;
+    ClearCover(RadioInfo);
     RadioInfo.Enable = 0;
     RadioInfo.Status = PlayStatus_Stop;
     ApplyCounter(RadioInfo.UpdRadio, rule);
 }
 
-void ResetWeather(CounterRule rule)
+void CDU_TCP_ResetNetRadio(CDU_TCP_CounterRule rule)
+{
+    ClearText(NetRadioInfo.Frequency);
+    ClearText(NetRadioInfo.Name);
+    ClearCover(NetRadioInfo);
+    NetRadioInfo.Enable = 0;
+    NetRadioInfo.Duration = 100;
+    NetRadioInfo.Progress = 60;
+    NetRadioInfo.Type = NRADIO_TYPE_NET;
+    ApplyCounter(NetRadioInfo.UpdNetRadio, rule);
+}
+
+void CDU_TCP_ResetWeather(CDU_TCP_CounterRule rule)
 {
     ClearText(WeatherInfo.City);
     ClearText(WeatherInfo.Date);
@@ -115,47 +134,14 @@ void ResetWeather(CounterRule rule)
     ApplyCounter(WeatherInfo.UpdWth, rule);
 }
 
-void ResetAccount(CounterRule rule)
+void CDU_TCP_ResetAccount(CDU_TCP_CounterRule rule)
 {
     ClearText(AccountInfo.CurrUsrName);
     AccountInfo.Enable = 0;
     ApplyCounter(AccountInfo.UpdAccount, rule);
 }
 
-void ResetNetRadio(CounterRule rule)
-{
-    ClearText(NetRadioInfo.Frequency);
-    ClearText(NetRadioInfo.Name);
-    NetRadioInfo.PicWidth = 0;
-    NetRadioInfo.PicHeight = 0;
-    NetRadioInfo.picFmt = 0;
-    NetRadioInfo.PicHashCode = 0;
-    NetRadioInfo.Enable = 0;
-    NetRadioInfo.HasCover = 0;
-    NetRadioInfo.Duration = 100;
-    NetRadioInfo.Progress = 60;
-    NetRadioInfo.Type = NRADIO_TYPE_NET;
-    ApplyCounter(NetRadioInfo.UpdNetRadio, rule);
-}
-
-// The initial reset forgets the buffers: at start-up they hold nothing, and before a connection the
-// previous connection's reset has already freed them.
-void ResetUpgrade(CounterRule rule)
-{
-    if (rule == COUNTERS_STEP) {
-        free(UpgradeInfo.Sign);
-        free(UpgradeInfo.Md5);
-    }
-    CDU_TCP_OtaReleaseFile(rule == COUNTERS_STEP);
-    UpgradeInfo.Sign = nullptr;
-    UpgradeInfo.Md5 = nullptr;
-    UpgradeInfo.SignSize = 0;
-    UpgradeInfo.FileSize = 0;
-    UpgradeInfo.RecvSize = 0;
-    ApplyCounter(UpgradeInfo.UpdUpgrade, rule);
-}
-
-void ResetBlueTooth(CounterRule rule)
+void CDU_TCP_ResetBlueTooth(CDU_TCP_CounterRule rule)
 {
     ClearText(BlueToothInfo.Name);
     ClearText(BlueToothInfo.Number);
@@ -171,6 +157,25 @@ void ResetBlueTooth(CounterRule rule)
     ApplyCounter(BlueToothInfo.UpdSpeaker, rule);
 }
 
+namespace {
+
+// The initial reset forgets the buffers: at start-up they hold nothing, and before a connection the
+// previous connection's reset has already freed them.
+void ResetUpgrade(CDU_TCP_CounterRule rule)
+{
+    if (rule != CDU_COUNTERS_ZERO) {
+        free(UpgradeInfo.Sign);
+        free(UpgradeInfo.Md5);
+    }
+    CDU_TCP_OtaReleaseFile(rule != CDU_COUNTERS_ZERO);
+    UpgradeInfo.Sign = nullptr;
+    UpgradeInfo.Md5 = nullptr;
+    UpgradeInfo.SignSize = 0;
+    UpgradeInfo.FileSize = 0;
+    UpgradeInfo.RecvSize = 0;
+    ApplyCounter(UpgradeInfo.UpdUpgrade, rule);
+}
+
 void ResetRequests(void)
 {
     __atomic_store_n(&BlueToothReqFlag.value, (U08)0, __ATOMIC_SEQ_CST);
@@ -183,7 +188,7 @@ void ResetRequests(void)
     }
 }
 
-void ResetSingles(CounterRule rule)
+void ResetSingles(CDU_TCP_CounterRule rule)
 {
     CduMediaSrc = Media_Src_None;
     CduRecordState = CduRecord_Exit;
@@ -200,16 +205,16 @@ void ResetSingles(CounterRule rule)
 }
 
 // OtaState is left alone on purpose: an upgrade's outcome outlives the connection that brought it.
-void ResetStore(CounterRule rule)
+void ResetStore(CDU_TCP_CounterRule rule)
 {
-    ResetNav(rule);
-    ResetMusic(rule);
-    ResetRadio(rule);
-    ResetWeather(rule);
-    ResetAccount(rule);
-    ResetNetRadio(rule);
+    CDU_TCP_ResetNav(rule);
+    CDU_TCP_ResetMusic(rule);
+    CDU_TCP_ResetRadio(rule);
+    CDU_TCP_ResetWeather(rule);
+    CDU_TCP_ResetAccount(rule);
+    CDU_TCP_ResetNetRadio(rule);
     ResetUpgrade(rule);
-    ResetBlueTooth(rule);
+    CDU_TCP_ResetBlueTooth(rule);
     ResetRequests();
     ResetSingles(rule);
 }
@@ -224,6 +229,6 @@ void CDU_TCP_SetOtaState(UInt08 state)
     printf("   OtaState Update[%u]->[%u]\n", (unsigned)old, (unsigned)state);
 }
 
-void CDU_TCP_SetInitialValue(void) { ResetStore(COUNTERS_ZERO); }
+void CDU_TCP_SetInitialValue(void) { ResetStore(CDU_COUNTERS_ZERO); }
 
-void CDU_TCP_EndServe(void) { ResetStore(COUNTERS_STEP); }
+void CDU_TCP_EndServe(void) { ResetStore(CDU_COUNTERS_STEP); }
