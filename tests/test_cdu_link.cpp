@@ -17,6 +17,7 @@
 
 #include "HuSimClient.h"
 #include "HuSimImage.h"
+#include "HuSimLocalLink.h"
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
@@ -129,11 +130,8 @@ class CduLink : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        setenv("CLUSTER_HU_ADDR", "[::1]:0", 1);
-        globIpv6_NetworkInstalled = 1;
-        ASSERT_EQ(gCduCommunication.Init(), 1);
-        gCduCommunication.Excute();
-        ASSERT_TRUE(WaitFor([] { return CDUC_Task_ListenPort() != 0; }, 3000));
+        ASSERT_NE(HuSim_StartLocalLink(3000), 0);
+        ASSERT_EQ(gCduCommunication.GetState(), OrvTask_Running);
     }
     static void TearDownTestSuite()
     {

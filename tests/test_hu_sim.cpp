@@ -15,6 +15,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "HuSimLocalLink.h"
 #include "HuSimUpgrade.h"
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
@@ -53,13 +54,8 @@ class HuSim : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        setenv("CLUSTER_HU_ADDR", "[::1]:0", 1);
-        globIpv6_NetworkInstalled = 1;
-        ASSERT_EQ(gCduCommunication.Init(), 1);
-        gCduCommunication.Excute();
-        for (int i = 0; i < 300 && CDUC_Task_ListenPort() == 0; i++)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        ASSERT_NE(CDUC_Task_ListenPort(), 0);
+        ASSERT_NE(HuSim_StartLocalLink(3000), 0);
+        ASSERT_EQ(gCduCommunication.GetState(), OrvTask_Running);
     }
     static void TearDownTestSuite()
     {

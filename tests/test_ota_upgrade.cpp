@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "HuSimClient.h"
+#include "HuSimLocalLink.h"
 #include "HuSimUpgrade.h"
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
@@ -169,11 +170,8 @@ protected:
         ASSERT_TRUE(HuSim_MakeRsaKeyPair(2048, gPrivate, OtaPath(OTA_PATH_PUBKEY)));
         ASSERT_TRUE(HuSim_MakeRsaKeyPair(2048, gOtherPrivate, ""));
 
-        setenv("CLUSTER_HU_ADDR", "[::1]:0", 1);
-        globIpv6_NetworkInstalled = 1;
-        ASSERT_EQ(gCduCommunication.Init(), 1);
-        gCduCommunication.Excute();
-        ASSERT_TRUE(WaitFor([] { return CDUC_Task_ListenPort() != 0; }, 3000));
+        ASSERT_NE(HuSim_StartLocalLink(3000), 0);
+        ASSERT_EQ(gCduCommunication.GetState(), OrvTask_Running);
     }
     static void TearDownTestSuite()
     {

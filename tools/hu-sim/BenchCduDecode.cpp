@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "HuSimClient.h"
+#include "HuSimLocalLink.h"
 #include "HuSimImage.h"
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
@@ -83,14 +84,9 @@ int main()
            newDocs);
 
     // Over loopback with the real task: send, wait for the acknowledgement, next.
-    setenv("CLUSTER_HU_ADDR", "[::1]:0", 1);
-    globIpv6_NetworkInstalled = 1;
-    gCduCommunication.Init();
-    gCduCommunication.Excute();
-    for (int i = 0; i < 300 && CDUC_Task_ListenPort() == 0; i++) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    int fd = HuSim_Connect("::1", CDUC_Task_ListenPort());
     HuSimFrame f;
-    if (fd < 0 || !HuSim_SendFrame(fd, HuSim_StartFrame(1)) || HuSim_ReadFrame(fd, &f, 2000) != 1) {
+    int fd = HuSim_OpenSession(HuSim_StartLocalLink(3000), &f);
+    if (fd < 0) {
         printf("link: cannot start a session\n");
         return 1;
     }

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "HuSimClient.h"
+#include "HuSimLocalLink.h"
 #include "HuSimUpgrade.h"
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
@@ -68,14 +69,9 @@ int main(int argc, char** argv)
         HuSim_UpgradeFrames(HuSim_UpgradeAnnouncement(md5, (uint32_t)package.size(), sign), package, piece, 2);
     printf("package: %zu MB in %zu frames of at most 1 MB\n", megabytes, frames.size());
 
-    setenv("CLUSTER_HU_ADDR", "[::1]:0", 1);
-    globIpv6_NetworkInstalled = 1;
-    gCduCommunication.Init();
-    gCduCommunication.Excute();
-    for (int i = 0; i < 300 && CDUC_Task_ListenPort() == 0; i++) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    int fd = HuSim_Connect("::1", CDUC_Task_ListenPort());
     HuSimFrame f;
-    if (fd < 0 || !HuSim_SendFrame(fd, HuSim_StartFrame(1)) || HuSim_ReadFrame(fd, &f, 2000) != 1) {
+    int fd = HuSim_OpenSession(HuSim_StartLocalLink(3000), &f);
+    if (fd < 0) {
         printf("link: cannot start a session\n");
         return 1;
     }
