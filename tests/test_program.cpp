@@ -2,7 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 #include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -14,13 +20,30 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-pid_t StartCluster()
+// Starts the cluster from workDir (the tests' own folder when empty), its console going to logFile
+// when one is given.
+pid_t StartCluster(const std::string& workDir = "", const std::string& logFile = "")
 {
+    char path[PATH_MAX];
+    if (realpath("./cluster", path) == nullptr) return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!workDir.empty()) posix_spawn_file_actions_addchdir_np(&actions, workDir.c_str());
+    if (!logFile.empty())
+        posix_spawn_file_actions_addopen(&actions, 1, logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = -1;
-    char path[] = "./cluster";
     char* argv[] = {path, nullptr};
-    if (posix_spawn(&pid, path, nullptr, nullptr, argv, environ) != 0) return -1;
-    return pid;
+    int rc = posix_spawn(&pid, path, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 // Exit status of the child, or -1 when it is still running after timeoutMs (it is then killed).
@@ -58,4 +81,26 @@ TEST(Program, EndsWithExitCodeZeroWithinThreeSecondsOfClosingTheRenderWindow)
         ending.act(window);
         EXPECT_EQ(WaitExit(pid, 3000), 0);
     }
+}
+
+TEST(Program, FindsItsResourcesFromAnyWorkingDirectory)
+{
+    char logTemplate[] = "/tmp/cluster-log-XXXXXX";
+    int fd = mkstemp(logTemplate);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    pid_t pid = StartCluster("/", logTemplate);
+    ASSERT_GT(pid, 0);
+    unsigned long window = XDrv_FindWindow("Render", 10000);
+    // Let the first frames load shaders, fonts and pictures before ending.
+    if (window != 0) usleep(1500 * 1000);
+    if (window != 0) XDrv_PressKey(window, "Escape");
+    EXPECT_EQ(WaitExit(pid, window != 0 ? 3000 : 0), 0);
+    ASSERT_NE(window, 0u);
+
+    std::string log = ReadFile(logTemplate);
+    unlink(logTemplate);
+    EXPECT_NE(log.find("Render inited"), std::string::npos) << log;
+    EXPECT_NE(log.find("font texture[0]"), std::string::npos) << log;
+    EXPECT_EQ(log.find("fail"), std::string::npos) << "a resource did not load:\n" << log;
 }
