@@ -1,6 +1,6 @@
 // The head-unit link task before its network exists, the listening address configuration and the
 // desktop network check. A program of its own: a task stopped before the network came up keeps its
-// state, as designed, so no other test can start it after this one.
+// state on purpose, so no other test can start it after this one.
 #include <gtest/gtest.h>
 
 #include <chrono>

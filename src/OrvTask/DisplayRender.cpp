@@ -69,7 +69,7 @@ static void* DR_Task_Render(void*)
             InitGL();
         }
     }
-    // The design does not test window or context creation; without a window there is nothing to
+    // Window and context creation are not checked on the target; without a window there is nothing to
     // draw on, so the loop then only waits for the stop request.
     if (OrvRenderHwnd != nullptr) {
         DR_Task_RunLoop();

@@ -36,7 +36,7 @@ static void RSL_Task_DestroyWorkerSems(int count)
     for (int i = count - 1; i >= 0; --i) sem_destroy(&mRsl_Task_SubThread_Sem[i]);
 }
 
-// Created in the order of the design; the first failure releases the rest in reverse.
+// Created in a fixed order; the first failure releases the rest in reverse.
 static Int08 RSL_Task_CreateMore(void)
 {
     if (sem_init(&mRsl_Task_SemResponse, 0, 0) != 0) return 0;

@@ -12,7 +12,7 @@ Int08 InitGL(void)
     glewExperimental = GL_TRUE;
     GLenum rc = glewInit();
     // GLX-only builds of GLEW report "no GLX display" under some servers although every entry
-    // point loaded; the design carries on either way.
+    // point loaded; start-up carries on either way.
     if (rc != GLEW_OK) printf("glewInit: %s\n", (const char*)glewGetErrorString(rc));
     return 1;
 }

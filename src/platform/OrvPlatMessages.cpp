@@ -1,6 +1,6 @@
 // Per-thread window-message queues. Toolkit backends register a pump for their thread; peeking
 // first lets every pump turn pending toolkit events into messages, then takes one message. This
-// mirrors the thread message queue the design is written against: one message per pass, the quit
+// mirrors the thread message queue of the cluster's window code: one message per pass, the quit
 // message is never dispatched, and messages of another thread's window go to that thread's queue.
 #include "OrvPlatWindow.h"
 

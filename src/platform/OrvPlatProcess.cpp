@@ -1,6 +1,6 @@
 // Process start-up: X11 is told that several threads will own display connections (the render
 // window and the frame-entry window live on different workers), and the working directory becomes
-// the executable's folder so that the design's relative ./Res/ paths hold from anywhere.
+// the executable's folder so that the relative ./Res/ paths hold from anywhere.
 #include "platform/OrvPlatform.h"
 
 #include <X11/Xlib.h>
