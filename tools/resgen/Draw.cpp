@@ -1,10 +1,12 @@
 /* Colours, fonts, text and shape helpers, and the car views. */
+#include <array>
 #include "Draw.h"
 
 #include <cairo-ft.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -382,46 +384,32 @@ void CarSidePart(cairo_t* cr, double x, double y, double w, double h, Rgb paint,
         }
         cairo_restore(cr);
     };
+    // Trunk and bonnet: raised, a lit panel outlined in amber; closed, only their shut line.
+    auto lid = [&](std::array<double, 8> raised, std::array<double, 8> shutLine) {
+        if (open) {
+            cairo_move_to(cr, raised[0], raised[1]);
+            for (int i = 2; i < 8; i += 2) cairo_line_to(cr, raised[i], raised[i + 1]);
+            cairo_close_path(cr);
+            SetColor(cr, Mix(paint, {1, 1, 1}, 0.2));
+            cairo_fill_preserve(cr);
+            SetColor(cr, Pal::Amber);
+        } else {
+            cairo_move_to(cr, shutLine[0], shutLine[1]);
+            cairo_curve_to(cr, shutLine[2], shutLine[3], shutLine[4], shutLine[5], shutLine[6], shutLine[7]);
+            SetColor(cr, Shade(paint, 0.4));
+        }
+        cairo_stroke(cr);
+    };
     switch (part) {
     case CAR_DOOR_LF: door(0.49, 0.71, false); break;
     case CAR_DOOR_LB: door(0.28, 0.485, false); break;
     case CAR_DOOR_RF: door(0.49, 0.71, true); break;
     case CAR_DOOR_RB: door(0.28, 0.485, true); break;
     case CAR_TRUNK:
-        if (open) {
-            cairo_move_to(cr, 0.16, 0.42);
-            cairo_line_to(cr, 0.05, 0.16);
-            cairo_line_to(cr, 0.09, 0.14);
-            cairo_line_to(cr, 0.21, 0.40);
-            cairo_close_path(cr);
-            SetColor(cr, Mix(paint, {1, 1, 1}, 0.2));
-            cairo_fill_preserve(cr);
-            SetColor(cr, Pal::Amber);
-            cairo_stroke(cr);
-        } else {
-            cairo_move_to(cr, 0.03, 0.47);
-            cairo_curve_to(cr, 0.06, 0.44, 0.10, 0.43, 0.16, 0.42);
-            SetColor(cr, Shade(paint, 0.4));
-            cairo_stroke(cr);
-        }
+        lid({0.16, 0.42, 0.05, 0.16, 0.09, 0.14, 0.21, 0.40}, {0.03, 0.47, 0.06, 0.44, 0.10, 0.43, 0.16, 0.42});
         break;
     case CAR_BONNET:
-        if (open) {
-            cairo_move_to(cr, 0.77, 0.38);
-            cairo_line_to(cr, 0.86, 0.14);
-            cairo_line_to(cr, 0.90, 0.16);
-            cairo_line_to(cr, 0.83, 0.39);
-            cairo_close_path(cr);
-            SetColor(cr, Mix(paint, {1, 1, 1}, 0.2));
-            cairo_fill_preserve(cr);
-            SetColor(cr, Pal::Amber);
-            cairo_stroke(cr);
-        } else {
-            cairo_move_to(cr, 0.76, 0.385);
-            cairo_curve_to(cr, 0.86, 0.40, 0.93, 0.43, 0.975, 0.48);
-            SetColor(cr, Shade(paint, 0.4));
-            cairo_stroke(cr);
-        }
+        lid({0.77, 0.38, 0.86, 0.14, 0.90, 0.16, 0.83, 0.39}, {0.76, 0.385, 0.86, 0.40, 0.93, 0.43, 0.975, 0.48});
         break;
     case CAR_CHARGEPORT:
         RoundRect(cr, 0.08, 0.46, 0.045, 0.06, 0.01);
