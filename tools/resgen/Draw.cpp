@@ -1,5 +1,4 @@
 /* Colours, fonts, text and shape helpers, and the car views. */
-#include <array>
 #include "Draw.h"
 
 #include <cairo-ft.h>
