@@ -19,7 +19,7 @@
 #include "OrvRender/Res_Tga.h"
 #include "OrvRender/Res_TxtBasic.h"
 #include "OrvRender/Res_TxtHintAlarm.h"
-#include "OrvRender/Show.h"
+#include "OrvRender/Screens/Show.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "lib/OrvMatrix.h"

@@ -10,7 +10,8 @@
 #include "OrvRender/Res_Shader.h"
 #include "OrvRender/Res_Tga.h"
 #include "OrvRender/Res_TxtBasic.h"
-#include "OrvRender/Show.h"
+#include "OrvRender/Screens/Show.h"
+#include "OrvRender/Screens/ShowCommon.h"
 #include "OrvTask.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
@@ -111,43 +112,11 @@ static void Render_ResetModelView(void)
     SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
 }
 
-static void Render_LoadPng(Int32 id)
-{
-    Once_LoadPngData(id);
-    Once_GenPngTexture(id, pngImg[id].fmt, pngImg[id].fmt);
-}
-
-static void Render_LoadTga(Int32 id)
-{
-    Once_LoadTgaData(id);
-    Once_GenTgaTexture(id, tgaImg[id].fmt, tgaImg[id].fmt);
-}
-
 // The atlas of one style from the basic character table, bitmap then texture.
 static void Render_LoadFontMap(Int32 style)
 {
     Once_LoadFontMapBmpData(style, BASIC_FONT_CODE_NUM, Basic_FONT_CODE);
     Once_GenFontMapTexture(style, BASIC_FONT_CODE_NUM, (Int32)str_invalid_char_idx[0]);
-}
-
-// Selects the simple texture program with the current matrices, texture unit 0 and its two
-// attribute arrays enabled.
-static void Render_BeginTexture(void)
-{
-    glUseProgram(shader[Prgm_Simple_Texture]);
-    glUniformMatrix4fv(Prgm_Simple_Texture_UNFM_Prj, 1, GL_FALSE, RENDER_PRJ_TOP);
-    glUniformMatrix4fv(Prgm_Simple_Texture_UNFM_Mdv, 1, GL_FALSE, RENDER_MDV_TOP);
-    glUniform1i(Prgm_Simple_Texture_UNFM_Tex, 0);
-    glUniform1f(Prgm_Simple_Texture_UNFM_Alp, 0.0f);
-    glActiveTexture(GL_TEXTURE0);
-    glEnableVertexAttribArray(Prgm_Simple_Texture_ATTR_Vtx);
-    glEnableVertexAttribArray(Prgm_Simple_Texture_ATTR_Txc);
-}
-
-static void Render_EndTexture(void)
-{
-    glDisableVertexAttribArray(Prgm_Simple_Texture_ATTR_Vtx);
-    glDisableVertexAttribArray(Prgm_Simple_Texture_ATTR_Txc);
 }
 
 // A picture at its own place, its size scaled by num/den (integer, truncated) on each axis, with
@@ -159,11 +128,10 @@ static void Render_DrawPng(Int32 id, GLfloat invAlpha, Int32 wNum = 1, Int32 wDe
     if (pngStatus[id] != Png_TexGen) return;
     const Image& img = pngImg[id];
     Recti rect = {img.ltx, img.lty, img.w * wNum / wDen, img.h * hNum / hDen};
-    Render_BeginTexture();
-    glUniform1f(Prgm_Simple_Texture_UNFM_Alp, invAlpha);
-    DrawGlPicRect(-150.0f, &rect, Prgm_Simple_Texture_ATTR_Vtx, Prgm_Simple_Texture_ATTR_Txc, QuadTexCoords,
-                  img.tex);
-    Render_EndTexture();
+    ShowBeginTexture();
+    ShowTextureAlpha(invAlpha);
+    ShowDrawImageRect(&img, rect);
+    ShowEndTexture();
 }
 
 static void Render_DrawPngScaled43(Int32 id, GLfloat invAlpha) { Render_DrawPng(id, invAlpha, 4, 3, 4, 3); }
@@ -376,16 +344,16 @@ static void Render_FrontLoad(void)
 {
     Render_LoadFontMap(Style_SiYuan_R);
     Render_LoadFontMap(Style_SiYuan_M);
-    Render_LoadPng(PNG_check_background);
-    for (Int32 id = PNG_check_000; id <= PNG_check_092; id += 2) Render_LoadPng(id);
+    ShowLoadPng(PNG_check_background);
+    for (Int32 id = PNG_check_000; id <= PNG_check_092; id += 2) ShowLoadPng(id);
     static const Int32 tgas[] = {TGA_ui3_basic_bg_bottom, TGA_ui3_basic_temperature_icon, TGA_ui3_basic_mute_icon,
                                  TGA_ui3_basic_bg_bottom_night};
-    for (Int32 id : tgas) Render_LoadTga(id);
+    for (Int32 id : tgas) ShowLoadTga(id);
     static const Int32 pngs[] = {PNG_ui3_basic_bg_backing,       PNG_ui3_basic_bg_parking,
                                  PNG_ui3_basic_bg_driving,       PNG_ui3_basic_bg_backing_night,
                                  PNG_ui3_basic_bg_parking_night, PNG_ui3_basic_bg_driving_night,
                                  PNG_style_led_eco,              PNG_style_led_sport};
-    for (Int32 id : pngs) Render_LoadPng(id);
+    for (Int32 id : pngs) ShowLoadPng(id);
 }
 
 Int08 Render_PwrOnBmpPlaying(void)
@@ -406,8 +374,8 @@ Int08 Render_PwrOnBmpPlaying(void)
             // First power-on since start: show the logo at once, then load what comes next.
             step = 0.002f;
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            Render_LoadPng(PNG_logo);
-            for (Int32 id = PNG_ui3_speed_digit_0; id <= PNG_ui3_speed_digit_9; id++) Render_LoadPng(id);
+            ShowLoadPng(PNG_logo);
+            for (Int32 id = PNG_ui3_speed_digit_0; id <= PNG_ui3_speed_digit_9; id++) ShowLoadPng(id);
             Render_DrawPng(PNG_logo, 0.0f);
             Render_Present();
             Render_FrontLoad();
@@ -456,10 +424,10 @@ void ShowSelfTest(Int32 duration)
     Int32 k = duration / 75;
     if (k > 53) k = 53;
     if (k >= 15) {
-        Render_LoadPng(PNG_check_000 + k + 39);
+        ShowLoadPng(PNG_check_000 + k + 39);
         Render_DrawPng(PNG_check_000 + k + 39, 0.0f, 5, 4, 5, 4);
     }
-    Render_LoadPng(PNG_check_000 + k);
+    ShowLoadPng(PNG_check_000 + k);
     Render_DrawPng(PNG_check_000 + k, 0.0f);
 }
 
@@ -522,30 +490,14 @@ static void Render_HideAll(void)
     Show(EL.ShowFaceRecognition, (UInt08)255);
 }
 
-// The text readouts share the font program: bound once, then every readout draws with it.
-static void Render_BindFontProgram(void)
-{
-    glUseProgram(shader[Prgm_Simple_Font]);
-    glUniformMatrix4fv(Prgm_Simple_Font_UNFM_Prj, 1, GL_FALSE, RENDER_PRJ_TOP);
-    glUniformMatrix4fv(Prgm_Simple_Font_UNFM_Mdv, 1, GL_FALSE, RENDER_MDV_TOP);
-    glEnableVertexAttribArray(Prgm_Simple_Font_ATTR_Vtx);
-    glEnableVertexAttribArray(Prgm_Simple_Font_ATTR_Txc);
-}
-
-static void Render_UnbindFontProgram(void)
-{
-    glDisableVertexAttribArray(Prgm_Simple_Font_ATTR_Vtx);
-    glDisableVertexAttribArray(Prgm_Simple_Font_ATTR_Txc);
-}
-
 // Time, temperature and range share the font program, bound once for the three.
 static void Render_FontReadouts(void)
 {
-    Render_BindFontProgram();
+    ShowBeginFont();
     Show(EL.ShowTime, SysTimeOfDayInMin, SysTimeFmt);
     Show(EL.ShowTemprature, Temperature);
     Show(EL.ShowTripRange, TripRange);
-    Render_UnbindFontProgram();
+    ShowEndFont();
 }
 
 void Render_PwrOnState(void)
@@ -793,10 +745,10 @@ void Render_PwrOffState(void)
         Show(EL.ShowChargineUI, (Int08)0, Battery, TripRange);
     }
 
-    Render_BindFontProgram();
+    ShowBeginFont();
     Show(EL.ShowTime, SysTimeOfDayInMin, SysTimeFmt);
     Show(EL.ShowTemprature, Temperature);
-    Render_UnbindFontProgram();
+    ShowEndFont();
 
     Ask(EL.ShowHintInfo, HintID);
     Ask(EL.ShowAlarmInfo, AlarmID);

@@ -1,14 +1,14 @@
 // The basic readouts: clock, outside temperature, speed, range, greeting and the diagnostics
 // overlay. Each keeps its text between frames and rebuilds it only when its input changes.
-#include "Show.h"
+#include "OrvRender/Screens/ShowBasic.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "Res_BmpPool.h"
-#include "Res_TxtBasic.h"
-#include "Res_TxtHintAlarm.h"
-#include "ShowCommon.h"
+#include "OrvRender/Res_BmpPool.h"
+#include "OrvRender/Res_TxtBasic.h"
+#include "OrvRender/Res_TxtHintAlarm.h"
+#include "OrvRender/Screens/ShowCommon.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "lib/OrvFont.h"

@@ -1,12 +1,12 @@
 // The telltales: lamps at fixed places with the animated lane-centring lamp, and the fault and
 // status lamps that share 21 places. Lamps follow their signal bits frame by frame; a flashing
 // turn signal flashes because its bit does.
-#include "Show.h"
+#include "OrvRender/Screens/ShowTelltales.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "ShowCommon.h"
+#include "OrvRender/Screens/ShowCommon.h"
 #include "Protocol/MainBoard_IIC_App.h"
 
 static ShowTelltalesView mShowTelltales;

@@ -6,12 +6,12 @@
 
 #include <GL/glew.h>
 
-#include "RenderUtils.h"
-#include "RenderState.h"
-#include "Res_Font.h"
-#include "Res_Png.h"
-#include "Res_Shader.h"
-#include "Res_Tga.h"
+#include "OrvRender/RenderUtils.h"
+#include "OrvRender/RenderState.h"
+#include "OrvRender/Res_Font.h"
+#include "OrvRender/Res_Png.h"
+#include "OrvRender/Res_Shader.h"
+#include "OrvRender/Res_Tga.h"
 #include "lib/OrvMatrix.h"
 
 /* The plane on which pixel rectangles map onto the screen. */

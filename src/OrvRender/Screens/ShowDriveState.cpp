@@ -1,12 +1,12 @@
 // The drive-state indicators of the normal page: battery bar, gear strip with its change tip,
 // driving-mode display with the eco and sport animations and their colour glow, speed-limit sign.
-#include "Show.h"
+#include "OrvRender/Screens/ShowDriveState.h"
 
 #include <cstring>
 #include <initializer_list>
 
-#include "Res_TxtBasic.h"
-#include "ShowCommon.h"
+#include "OrvRender/Res_TxtBasic.h"
+#include "OrvRender/Screens/ShowCommon.h"
 #include "Protocol/MainBoard_IIC_App.h"
 
 static ShowDriveStateView mShowDriveState = {-1, 0.0f, 0, -1, -1, 0, 0.0f, 0, 0, 1.0f, {0}, 0, 0, 0};

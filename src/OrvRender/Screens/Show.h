@@ -1,0 +1,13 @@
+/* Every element of the cluster picture, one header per screen family. The page composition
+ * (Render.cpp) includes this; an element module includes its own family header.
+ *
+ * Every element draws at depth -150, where a pixel rectangle maps onto the screen, and runs on the
+ * render thread only. */
+#ifndef SHOW_H
+#define SHOW_H
+
+#include "OrvRender/Screens/ShowBasic.h"
+#include "OrvRender/Screens/ShowDriveState.h"
+#include "OrvRender/Screens/ShowTelltales.h"
+
+#endif
