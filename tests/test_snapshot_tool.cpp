@@ -70,6 +70,45 @@ TEST(SnapshotTool, DrivingScenarioShowsARedSpeedAndTheLamps)
     free(img.dat);
 }
 
+// The side panels: every vehicle module on both panels and both module lists open. Each picture
+// must show its module's mark in both panels (the same picture without the frame 0x04 line shows
+// neither: the panels are background).
+TEST(SnapshotTool, SidePanelScenariosShowTheirModulesOnBothPanels)
+{
+    using Pred = bool (*)(const UInt08*);
+    struct Case { const char* name; Recti left; Int32 dx; Pred pred; int atLeast; };
+    const Pred white = [](const UInt08* p) { return p[0] > 200 && p[1] > 200 && p[2] > 200; };
+    const Pred orange = [](const UInt08* p) { return p[0] > 150 && p[1] > 60 && p[2] < 90 && p[0] > p[1] + 40; };
+    const Pred red = [](const UInt08* p) { return p[0] > 150 && p[1] < 80 && p[2] < 80; };
+    const Pred blue = [](const UInt08* p) { return p[2] > 180 && p[0] < 120; };
+    const Case cases[] = {
+        {"side-clock", {395, 240, 120, 90}, 1048, white, 150},       // hands at 10:08 above the centre
+        {"side-trip", {480, 240, 130, 280}, 1010, white, 400},       // the value column
+        {"side-energy", {275, 304, 318, 148}, 1048, orange, 2000},   // the history graph
+        {"side-status", {540, 270, 120, 30}, 1010, red, 60},         // 88 degrees on the front right
+        {"side-lists", {223, 217, 192, 192}, 1180, blue, 1000},      // the centre icon's ring
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string out = std::string(SNAPSHOT_OUT) + "/" + c.name + ".png";
+        remove(out.c_str());
+        Result r = RunSnapshot(std::string(SNAPSHOT_SCENARIOS) + "/" + c.name + ".scn -o " + out);
+        ASSERT_EQ(r.status, 0) << r.output;
+        Image img{};
+        ASSERT_EQ(LoadPngFile(out.c_str(), &img), 1);
+        int bytes = img.fmt == 0x1908 ? 4 : 3;
+        auto count = [&](const Recti& q) {
+            int n = 0;
+            for (int y = q.y; y < q.y + q.h; y++)
+                for (int x = q.x; x < q.x + q.w; x++) n += c.pred(&img.dat[((size_t)(719 - y) * 1920 + x) * bytes]);
+            return n;
+        };
+        EXPECT_GE(count(c.left), c.atLeast) << "left panel";
+        EXPECT_GE(count(Recti{c.left.x + c.dx, c.left.y, c.left.w, c.left.h}), c.atLeast) << "right panel";
+        free(img.dat);
+    }
+}
+
 TEST(SnapshotTool, BadScenariosAndUsageFail)
 {
     struct Case { std::string args; int status; const char* says; };
