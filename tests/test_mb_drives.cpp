@@ -367,6 +367,26 @@ int RunMbSim(const std::vector<std::string>& args, std::string* output)
 
 }  // namespace
 
+TEST(ExampleDrives, ModuleListsOpenStepAndPickModulesOnBothPanels)
+{
+    Trace left, right, leftCursor, rightCursor, samples;
+    Play("modules.drive", [&](const DriveFrame&) {
+        left.Add(LeftModuleID);
+        right.Add(RightModuleID);
+        if (LeftModuleID == MODULE_L_LIST) leftCursor.Add(LeftListCursor);
+        if (RightModuleID == MODULE_R_LIST) rightCursor.Add(RightListCursor);
+        samples.Add(EnergyCostIdx);
+    });
+    EXPECT_EQ(left.values, std::vector<long>({MODULE_L_TRIP, MODULE_L_LIST, MODULE_L_VEHICLE_STATUS, MODULE_L_LIST,
+                                              MODULE_L_ENG_COST}));
+    EXPECT_EQ(right.values, std::vector<long>({MODULE_R_CLOCK, MODULE_R_LIST, MODULE_R_ENG_COST}));
+    EXPECT_EQ(leftCursor.values, std::vector<long>({2, 3, 4, 5, 6}));
+    EXPECT_EQ(rightCursor.values, std::vector<long>({0, 4}));
+    EXPECT_EQ(samples.values.size(), 20u) << "twenty samples, one history slot each";
+    EXPECT_EQ(EnergyCostIdx, 19);
+    EXPECT_EQ(EnergyCostP100m[EnergyCostIdx], 0x8C);
+}
+
 TEST(MbSim, PlaysADriveOntoTheBusAndReadsEveryAnswer)
 {
     ResetCar();
