@@ -136,7 +136,7 @@ void Play(const char* name, const std::function<void(const DriveFrame&)>& after)
 {
     std::vector<DriveFrame> frames;
     std::string error;
-    ASSERT_TRUE(DriveScript_Load(DrivePath(name), &frames, &error)) << error;
+    ASSERT_TRUE(DriveScript_Load(DrivePath(name), DRIVE_CAN_BASE_DEFAULT, &frames, &error)) << error;
     ASSERT_FALSE(frames.empty());
     ResetCar();
     for (size_t k = 0; k < frames.size(); k++) {

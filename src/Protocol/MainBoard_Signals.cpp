@@ -462,18 +462,35 @@ void MB_SIG_PutRaw(const MbSignal* sig, UInt32 raw, UInt08* data8)
     }
 }
 
+namespace {
+
+bool IsSpecialRaw(const MbSignal* sig, UInt32 raw)
+{
+    for (unsigned i = 0; i < sig->SpecialNum; ++i)
+        if ((UInt32)sig->Specials[i].Raw == raw) return true;
+    return false;
+}
+
+} // namespace
+
 Int32 MB_SIG_ValueToRaw(const MbSignal* sig, long value, UInt32* raw)
 {
+    long scaled = value - sig->Offset;
+    bool onScale = scaled >= 0 && scaled % sig->Factor == 0 &&
+                   ((unsigned long)(scaled / sig->Factor) & ~(unsigned long)MB_SIG_RawMask(sig)) == 0;
+    UInt32 plain = onScale ? (UInt32)(scaled / sig->Factor) : 0;
+    // An accepted value by its own raw number (TripRange 0 is raw 0, though raw 1023 also gives 0).
+    if (onScale && value >= sig->Min && value <= sig->Max && !IsSpecialRaw(sig, plain)) {
+        *raw = plain;
+        return 0;
+    }
     for (unsigned i = 0; i < sig->SpecialNum; ++i)
         if (sig->Specials[i].Value == value) {
             *raw = (UInt32)sig->Specials[i].Raw;
             return 0;
         }
-    long scaled = value - sig->Offset;
-    if (scaled < 0 || scaled % sig->Factor != 0) return -1;
-    unsigned long r = (unsigned long)(scaled / sig->Factor);
-    if ((r & ~(unsigned long)MB_SIG_RawMask(sig)) != 0) return -1;
-    *raw = (UInt32)r;
+    if (!onScale) return -1;
+    *raw = plain;
     return 0;
 }
 
