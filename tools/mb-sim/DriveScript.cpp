@@ -85,6 +85,11 @@ bool ParseValueSpec(const MbSignal* sig, const std::string& t, ValueSpec* v, std
         *why = std::string("bad value \"") + t + "\" of " + sig->Name + ": " + reason;
         return false;
     }
+    UInt32 raw;
+    if (MB_SIG_ValueToRaw(sig, v->From, &raw) != 0 || MB_SIG_ValueToRaw(sig, v->To, &raw) != 0) {
+        *why = std::string("bad value \"") + t + "\" of " + sig->Name + ": outside the field (not a step, or too large)";
+        return false;
+    }
     return true;
 }
 
