@@ -261,15 +261,15 @@ private:
     UInt08 mLast[MB_BUS_DGRAM_LEN] = {};
 };
 
-void Describe(const std::string& path, const std::vector<DriveFrame>& frames)
+void Describe(FILE* out, const std::string& path, const std::vector<DriveFrame>& frames)
 {
     unsigned counts[256] = {};
     for (const DriveFrame& f : frames) counts[f.Frame]++;
-    printf("%s: %zu frames over %.1f s;", path.c_str(), frames.size(),
-           frames.empty() ? 0.0 : frames.back().TimeMs / 1000.0);
+    fprintf(out, "%s: %zu frames over %.1f s;", path.c_str(), frames.size(),
+            frames.empty() ? 0.0 : frames.back().TimeMs / 1000.0);
     for (int i = 0; i < 256; i++)
-        if (counts[i] != 0) printf(" F_0x%02X x%u", i, counts[i]);
-    printf("\n");
+        if (counts[i] != 0) fprintf(out, " F_0x%02X x%u", i, counts[i]);
+    fprintf(out, "\n");
 }
 
 // The drives one after the other, as they are played once, in candump form from the time now.
@@ -315,7 +315,8 @@ int main(int argc, char** argv)
             fprintf(stderr, "mb-sim: %s\n", error.c_str());
             return 1;
         }
-        if (o.CheckOnly) Describe(path, frames);
+        // With the log on standard output, the descriptions go to standard error.
+        if (o.CheckOnly) Describe(o.LogPath != nullptr && strcmp(o.LogPath, "-") == 0 ? stderr : stdout, path, frames);
         drives.push_back(std::move(frames));
     }
     if (o.LogPath != nullptr && !WriteLog(o, drives)) return 1;
