@@ -1,6 +1,8 @@
-// Drive-script parser of the main-board simulator. One line is one frame, optionally repeated; a
-// ramp byte takes evenly spaced values over the repetitions. The result is a flat, time-sorted list
-// so that the sender only has to wait and send.
+// Drive-script parser of the main-board simulator. One line is one frame or a few signal values,
+// optionally repeated; a ramp takes evenly spaced values over the repetitions. Lines are merged by
+// time first and only then turned into frames, because a signal line builds on the bytes that the
+// lines before it in time left in its frame. The result is a flat, time-sorted list so that the
+// sender only has to wait and send. Candump logs give the same list.
 #include "DriveScript.h"
 
 #include <algorithm>
