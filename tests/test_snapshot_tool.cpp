@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <string>
 #include <sys/wait.h>
 
@@ -121,6 +123,10 @@ TEST(SnapshotTool, BadScenariosAndUsageFail)
         {"-e 'frames 1' -e restart", 1, "before the first frame"},
         {"-e 'wait soon'", 1, "milliseconds"},
         {"-e 'paint it black'", 1, "unknown command"},
+        {"-e 'set Sped 120'", 1, "unknown signal Sped"},
+        {"-e 'set Speed 256'", 1, "bad value 256 of Speed"},
+        {"-e 'set Gear'", 1, "NAME VALUE pairs"},
+        {"-e 'play /nonexistent.drive'", 1, "cannot read"},
         {"/nonexistent/scenario.scn", 1, "cannot open"},
         {"", 2, "usage"},
         {"-x", 2, "usage"},
@@ -130,6 +136,60 @@ TEST(SnapshotTool, BadScenariosAndUsageFail)
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.output;
         EXPECT_NE(r.output.find(c.says), std::string::npos) << c.args << "\n" << r.output;
     }
+}
+
+// The picture of a page as two scenarios put it: equal pixels, and something else than the page
+// with no frame at all (the frames changed the picture).
+void ExpectSamePicture(const std::string& nameA, const std::string& argsA, const std::string& nameB,
+                       const std::string& argsB, const std::string& untouchedArgs)
+{
+    std::string a = std::string(SNAPSHOT_OUT) + "/" + nameA, b = std::string(SNAPSHOT_OUT) + "/" + nameB;
+    std::string none = std::string(SNAPSHOT_OUT) + "/untouched-" + nameA;
+    for (const auto& run : {std::make_pair(a, argsA), std::make_pair(b, argsB), std::make_pair(none, untouchedArgs)}) {
+        Result r = RunSnapshot(run.second + " -o " + run.first);
+        ASSERT_EQ(r.status, 0) << run.second << "\n" << r.output;
+    }
+    Image ia{}, ib{}, in{};
+    ASSERT_EQ(LoadPngFile(a.c_str(), &ia), 1);
+    ASSERT_EQ(LoadPngFile(b.c_str(), &ib), 1);
+    ASSERT_EQ(LoadPngFile(none.c_str(), &in), 1);
+    size_t bytes = (size_t)ia.w * ia.h * (ia.fmt == 0x1908 ? 4 : 3);
+    EXPECT_EQ(memcmp(ia.dat, ib.dat, bytes), 0) << nameA << " and " << nameB << " differ";
+    EXPECT_NE(memcmp(ia.dat, in.dat, bytes), 0) << "the frames changed nothing";
+    free(ia.dat);
+    free(ib.dat);
+    free(in.dat);
+    remove(none.c_str());
+}
+
+// Signals by name give the very page that the raw frames give.
+TEST(SnapshotTool, SignalsByNameGiveThePictureOfTheirFrames)
+{
+    ExpectSamePicture(
+        "signals-frames.png",
+        "-e 'fps 20' -e 'frame 02 2E FE 05 1A 76 00 00 00' -e 'frame 00 00 50 00 7D 04 40 09 00' -e 'wait 5500' "
+        "-e 'frame 00 78 50 64 7D 01 40 09 50' -e 'wait 1000'",
+        "signals-set.png",
+        "-e 'fps 20' -e 'set SysTimeOfDayInMin 510 DateDay 15 DateMonth 6 DateYear 2026 Temperature 18' "
+        "-e 'set Battery 80 Power 0 Gear P TripRange 320 WorkMode ON' -e 'wait 5500' "
+        "-e 'set Speed 120 SpeedWarn 100 Gear D SpeedLimit 80' -e 'wait 1000'",
+        "-e 'fps 20' -e 'wait 6500'");
+}
+
+// A drive converted by mb-sim into a candump log plays to the same picture as the drive itself,
+// frame by frame at the recorded times.
+TEST(SnapshotTool, ACandumpLogPlaysToThePictureOfItsDrive)
+{
+    const std::string drive = std::string(MB_DRIVES_DIR) + "/startup.drive";
+    const std::string log = std::string(SNAPSHOT_OUT) + "/startup.log";
+    Result conv{-1, ""};
+    FILE* p = popen((std::string(MB_SIM_EXE) + " -n -b 0x3C0 -w " + log + " " + drive + " 2>&1").c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    char buf[256];
+    while (fgets(buf, sizeof buf, p)) conv.output += buf;
+    ASSERT_EQ(pclose(p), 0) << conv.output;
+    ExpectSamePicture("play-drive.png", "-e 'fps 20' -e 'play " + drive + "' -e 'wait 1000'", "play-candump.png",
+                      "-e 'fps 20' -e 'play " + log + " 0x3C0' -e 'wait 1000'", "-e 'fps 20' -e 'wait 13500'");
 }
 
 }  // namespace
