@@ -432,6 +432,14 @@ TEST_F(SidePanels, EnergyTurnsInFromEdgeOnEachTimeItAppears)
     const ShowVehicleModulesView* v = ShowVehicleModules_View();
     EXPECT_NEAR(v->engTurnAngle, 90.0f * (1 - 16 * 0.002f), 0.01);
     EXPECT_EQ(v->engOffset, 1048);
+    // The turn and the needle stay inside the module: both programs keep the page's matrix.
+    for (Int32 prg : {(Int32)Prgm_Simple_Texture, (Int32)Prgm_Simple_Font}) {
+        GLfloat mdv[16];
+        glGetUniformfv(shader[prg], prg == Prgm_Simple_Texture ? Prgm_Simple_Texture_UNFM_Mdv : Prgm_Simple_Font_UNFM_Mdv,
+                       mdv);
+        for (int i = 0; i < 16; i++) EXPECT_FLOAT_EQ(mdv[i], mMdvMatStack.mat[0][i]) << "program " << prg << " [" << i << "]";
+    }
+    EXPECT_EQ(mMdvMatStack.idx, 0);
     const Image& bg = pngImg[PNG_module_energy_cost_bg];
     const Recti dial = {bg.ltx + 1048, bg.lty, bg.w, bg.h};
     const int edgeOn = Lit(dial);

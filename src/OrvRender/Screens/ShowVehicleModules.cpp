@@ -488,7 +488,11 @@ void ShowModuleEngCost(UInt08 type, UInt08 moduleId)
         PopMatrix4x4Stack(&mMdvMatStack);
         durationAngle -= (Flt32)mFrameTimeMs * 0.002f * durationAngle;
         if (durationAngle < 0.666f) durationAngle = 0;
+        ShowUploadMatrices(Prgm_Simple_Font_UNFM_Prj, Prgm_Simple_Font_UNFM_Mdv);
     }
+    // The needle left its turn in the texture program: later elements find the page's matrices.
+    glUseProgram(shader[Prgm_Simple_Texture]);
+    ShowUploadMatrices(Prgm_Simple_Texture_UNFM_Prj, Prgm_Simple_Texture_UNFM_Mdv);
 
     v.engPowerAngle = powerAngle;
     v.engTurnAngle = durationAngle;
