@@ -8,6 +8,9 @@
 
 #include "OrvRender/Screens/ShowBasic.h"
 #include "OrvRender/Screens/ShowDriveState.h"
+#include "OrvRender/Screens/ShowDrivingOverlays.h"
+#include "OrvRender/Screens/ShowDrivingScene.h"
+#include "OrvRender/Screens/ShowParking.h"
 #include "OrvRender/Screens/ShowTelltales.h"
 
 #endif
