@@ -1,6 +1,7 @@
 // Benchmark of the render loop on this machine (software Mesa under Xvfb, 1920 x 720 framebuffer
 // object): frames per second of the busiest page so far (driving at 120 km/h, every telltale lit,
-// the greeting, speed limit, night off), and the time from the work mode going on to the first
+// the greeting, speed limit, night off), beside it the driving page (four lane lines, six vehicles
+// ahead, the adaptive-cruise gauge and the own car) with and without those, and the time from the work mode going on to the first
 // logo frame and to the first normal-page frame, at the real tick. Prints figures; asserts nothing.
 //   bench_render_loop [FRAMES]
 #include <chrono>
@@ -68,6 +69,38 @@ int main(int argc, char** argv)
     double ms = Ms(t0, Clock::now());
     printf("busiest page (D 120 km/h, all telltales, greeting): %d frames in %.0f ms = %.1f frames/s "
            "(%.2f ms per frame, glFinish included)\n", frames, ms, frames * 1000.0 / ms, ms / frames);
+
+    // The driving page: the same page with four lane lines on a curve, six vehicles ahead, adaptive
+    // cruise at 100 km/h and the own car; then without the scene and its overlays.
+    const char* drivingPage[] = {
+        "frame 02 2E FE A5 1A 76 00 00 64", "frame 08 23 23 78 DC 02 65 00 00", "frame 0D 4A 6E 92 B6 FC FC F0 01",
+        "frame 09 69 84 2E 05 78 14 54 28", "frame 0A 96 0C 9C 37 54 46 78 41",
+    };
+    for (const char* l : drivingPage) Run(l);
+    for (int i = 0; i < 120; i++) Render(nullptr);
+    t0 = Clock::now();
+    for (int i = 0; i < frames; i++) Render(nullptr);
+    ms = Ms(t0, Clock::now());
+    printf("driving page (busiest page + 4 lane lines, 6 vehicles, cruise gauge, own car): %d frames in %.0f ms = "
+           "%.1f frames/s (%.2f ms per frame)\n", frames, ms, frames * 1000.0 / ms, ms / frames);
+    {
+        const RenderElements withScene = mRender_Elements;
+        mRender_Elements.ShowTrafficLines = nullptr;
+        mRender_Elements.ShowVuskSpeed = nullptr;
+        mRender_Elements.ShowDrivingCar = nullptr;
+        mRender_Elements.ShowAiParking = nullptr;
+        for (int i = 0; i < 10; i++) Render(nullptr);
+        Clock::time_point a = Clock::now();
+        for (int i = 0; i < frames; i++) Render(nullptr);
+        double pm = Ms(a, Clock::now());
+        printf("  driving page without the scene and its overlays: %.2f ms per frame (%.1f frames/s)\n", pm / frames,
+               frames * 1000.0 / pm);
+        mRender_Elements = withScene;
+    }
+    // Back to the busiest page for the break-down below.
+    for (const char* l : {"frame 02 2E FE 05 1A 76 00 00 00", "frame 08 00 00 78 C8 02 65 00 00",
+                          "frame 09 00 00 00 00 F1 00 F1 00", "frame 0A F1 00 F1 00 F1 00 F1 00"})
+        Run(l);
 
     // Where the time goes: the same page with groups of elements left out (empty slots).
     struct Part { const char* what; void (*strip)(RenderElements&); };
