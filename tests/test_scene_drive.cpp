@@ -1,7 +1,8 @@
 // The assistance drive (tools/mb-sim/drives/assist.drive) played frame by frame through the
 // renderer at its own times, as the bus would deliver it: at the moments the drive describes, the
 // scene, the cruise gauge, the parking slots, the radar and the parked car show what the drive sets
-// up. Each moment is written to the build's snapshots folder as drive-assist-*.png.
+// up. Each moment is written to the build's snapshots folder as drive-assist-*.png; so are the
+// scenarios of the radar's front view and of the parked car on the power-off page.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -115,6 +116,42 @@ TEST(SceneDrive, AssistDriveFromTheRoadIntoAParkingSpace)
         now = m.timeMs;
         Play(std::string("shot ") + m.shot);
         m.check();
+    }
+}
+
+// The two scenarios of the views the drive does not reach, as pictures and as what they chose.
+TEST(SceneDrive, FrontRadarAndPowerOffScenarios)
+{
+    ASSERT_TRUE(RenderTestGl_Open());
+    struct Case { const char* scenario; const char* shot; void (*check)(); };
+    const Case cases[] = {
+        {"radar-front.scn", "scene-radar-front.png", [] {
+             const ShowParkingView* p = ShowParking_View();
+             EXPECT_EQ(p->radarFrontPng, PNG_radar_car_front_blue);
+             EXPECT_EQ(p->radarRearPng, -1);
+             EXPECT_EQ(p->arcDrawn[0], 1);
+             EXPECT_NEAR(p->arcRate[0][22], 20 / 169.0f, 1e-5) << "F1 at 20 cm";
+             EXPECT_NEAR(p->arcColor[0][66][1], 0.71f, 1e-5) << "F3 yellow";
+             EXPECT_EQ(p->distStyle, 1) << "the stop message";
+         }},
+        {"poweroff-parked.scn", "scene-poweroff-parked.png", [] {
+             const ShowParkingView* p = ShowParking_View();
+             ASSERT_EQ(p->parkedShown, 1);
+             EXPECT_EQ(p->parkedScale, 1.0f);
+             EXPECT_EQ(std::vector<Int32>(p->parkedPng, p->parkedPng + 4),
+                       std::vector<Int32>({PNG_parking_car_all_blue_base, PNG_parking_car_all_blue_camera,
+                                           PNG_parking_car_all_blue_trunk_open, PNG_parking_car_blue_lfdoor_open}));
+             EXPECT_EQ(p->parkedWheel[0], PNG_parking_car_wheel_r45);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scenario);
+        Snapshot_Begin();
+        Play("fps 15");
+        std::string err;
+        ASSERT_TRUE(Snapshot_RunFile(std::string(SNAPSHOT_SCENARIOS) + "/" + c.scenario, &err)) << err;
+        Play(std::string("shot ") + c.shot);
+        c.check();
     }
 }
 

@@ -370,11 +370,12 @@ static Int32 ShowParking_WheelPng(UInt08 rot)
     return rot < sizeof(wheels) / sizeof(wheels[0]) ? wheels[rot] : -1;
 }
 
-static void ShowParking_DrawParked(Int32 png, Int32 xOffset, GLfloat z, GLfloat* txc = QuadTexCoords)
+// A body picture at its place shifted by the glide, at depth z.
+static void ShowParking_DrawParked(Int32 png, Int32 xOffset, GLfloat z)
 {
     Recti r = ShowImageRect(&pngImg[png]);
     r.x += xOffset;
-    DrawGlPicRect(z, &r, Prgm_Simple_Texture_ATTR_Vtx, Prgm_Simple_Texture_ATTR_Txc, txc, pngImg[png].tex);
+    DrawGlPicRect(z, &r, Prgm_Simple_Texture_ATTR_Vtx, Prgm_Simple_Texture_ATTR_Txc, QuadTexCoords, pngImg[png].tex);
 }
 
 void ShowParkingCar(Int08 visible, Int08 isOffMode)
@@ -441,22 +442,22 @@ void ShowParkingCar(Int08 visible, Int08 isOffMode)
     for (const auto& l : lids) draw(doors + l.closed + ((open & l.bit) ? 1 : 0), SHOW_Z);
     draw(doors + ParkCar_PortClosed, SHOW_Z);
 
+    // Wheels: rolling frames at the two wheel places while gliding, then the steered front wheel.
     mShowParking.parkedWheelNum = 0;
-    auto wheel = [&](Int32 png, Int32 x, Int32 y, GLfloat* txc) {
-        Recti r = ShowImageRect(&pngImg[png]);
-        if (x >= 0) r.x = x + xOffset, r.y = y;
-        else r.x += xOffset;
+    auto wheel = [&](Int32 png, Recti r, GLfloat* txc) {
+        r.x += xOffset;
         ShowDrawImageRect(&pngImg[png], r, txc);
         mShowParking.parkedWheel[mShowParking.parkedWheelNum++] = png;
     };
+    auto at = [](Int32 png, Int32 x, Int32 y) { return Recti{x, y, pngImg[png].w, pngImg[png].h}; };
     if (moveDuration <= 999) {
         const Int32 k = (Int32)((moveDuration / 10 + 8) % 12);
-        wheel(PNG_parking_car_wheel_0, -1, 0, QuadTexCoords);
-        wheel(PNG_rolling_00 + k, 709, 497, QuadTexCoords);
-        wheel(PNG_rolling_11 - k, 1096, 497, RotQuadTexCoords);
+        wheel(PNG_parking_car_wheel_0, ShowImageRect(&pngImg[PNG_parking_car_wheel_0]), QuadTexCoords);
+        wheel(PNG_rolling_00 + k, at(PNG_rolling_00 + k, 709, 497), QuadTexCoords);
+        wheel(PNG_rolling_11 - k, at(PNG_rolling_11 - k, 1096, 497), RotQuadTexCoords);
     } else {
         Int32 png = ShowParking_WheelPng(FrontWheelRotState);
-        if (png >= 0) wheel(png, -1, 0, QuadTexCoords);
+        if (png >= 0) wheel(png, ShowImageRect(&pngImg[png]), QuadTexCoords);
     }
     PopMatrix4x4Stack(&mMdvMatStack);
     ShowUploadMatrices(Prgm_Simple_Texture_UNFM_Prj, Prgm_Simple_Texture_UNFM_Mdv);
