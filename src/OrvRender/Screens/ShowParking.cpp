@@ -309,7 +309,9 @@ void ShowBackingCar(Int08 visible, UInt08 backType, UInt08 priority)
     for (Int32 a = 0; a < 2; a++) {
         ShowParking_Columns(spacing[a], code[a], mShowParking.arcRate[a], mShowParking.arcAlpha[a], color[a]);
         for (Int32 c = 0; c < SHOW_RADAR_COLUMNS; c++) memcpy(mShowParking.arcColor[a][c], color[a][c], 3 * sizeof(GLfloat));
-        mShowParking.arcDrawn[a] = shown[a] && rates[a] <= 0.0f;
+        // An arc shows once its car half is in place, and only with its mask (a missing picture
+        // has no texture to bind).
+        mShowParking.arcDrawn[a] = shown[a] && rates[a] <= 0.0f && pngImg[kArcs[a].mask].tex != 0xFFFFFFFF;
         if (!mShowParking.arcDrawn[a]) continue;
         ShowParking_ArcFrame(a, geometry.vtx[a], mShowParking.arcRate[a], mShowParking.arcAlpha[a], color[a], vtx1, clr);
         // In the driving view the front arc follows its car half to the left.
