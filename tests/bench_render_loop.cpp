@@ -1,9 +1,9 @@
 // Benchmark of the render loop on this machine (software Mesa under Xvfb, 1920 x 720 framebuffer
 // object): frames per second of the busiest page so far (driving at 120 km/h, every telltale lit,
-// the greeting, speed limit, night off), the same page with both side panels showing their
-// heaviest modules next to it with the side-panel slots emptied, and the time from the work mode
-// going on to the first logo frame and to the first normal-page frame, at the real tick. Prints
-// figures; asserts nothing.
+// the greeting, speed limit, night off), the time from the work mode going on to the first logo
+// frame and to the first normal-page frame at the real tick, and then each heavy page of its own
+// (side panels, driving scene, ...) beside the same page with its elements left out (empty slots).
+// Prints figures; asserts nothing.
 //   bench_render_loop [FRAMES]
 #include <chrono>
 #include <cstdio>
@@ -119,6 +119,48 @@ static void SidePanels(int frames)
     Run("frame 04 00 00 00 00 00 00 00 00");
 }
 
+// Frames per second of the page as it stands, then with each group of elements left out.
+struct BenchStrip { const char* what; void (*strip)(RenderElements&); };
+static void CompareStripped(const char* page, const BenchStrip* parts, int n, int frames)
+{
+    const RenderElements all = mRender_Elements;
+    for (int k = 0; k < n; k++) {
+        parts[k].strip(mRender_Elements);
+        for (int i = 0; i < 10; i++) Render(nullptr);
+        const double pm = FrameMs(frames);
+        printf("  %s %s: %.2f ms per frame (%.1f frames/s)\n", page, parts[k].what, pm, 1000.0 / pm);
+        mRender_Elements = all;
+    }
+}
+
+// The driving page: the busiest page with four lane lines on a curve, six vehicles ahead,
+// adaptive cruise at 100 km/h and the own car; then without the scene and its overlays.
+static void DrivingPage(int frames)
+{
+    static const char* const drivingPage[] = {
+        "frame 02 2E FE A5 1A 76 00 00 64", "frame 08 23 23 78 DC 02 65 00 00", "frame 0D 4A 6E 92 B6 FC FC F0 01",
+        "frame 09 69 84 2E 05 78 14 54 28", "frame 0A 96 0C 9C 37 54 46 78 41",
+    };
+    for (const char* l : drivingPage) Run(l);
+    for (int i = 0; i < 120; i++) Render(nullptr);
+    const double ms = FrameMs(frames);
+    printf("driving page (busiest page + 4 lane lines, 6 vehicles, cruise gauge, own car): %.2f ms per frame "
+           "(%.1f frames/s)\n", ms, 1000.0 / ms);
+    static const BenchStrip parts[] = {
+        {"without the road scene (lines, vehicles, marker)", [](RenderElements& e) { e.ShowTrafficLines = nullptr; }},
+        {"without the own car", [](RenderElements& e) { e.ShowDrivingCar = nullptr; }},
+        {"without the scene and its overlays", [](RenderElements& e) {
+             e.ShowTrafficLines = nullptr; e.ShowVuskSpeed = nullptr; e.ShowDrivingCar = nullptr;
+             e.ShowAiParking = nullptr; }},
+    };
+    CompareStripped("driving page", parts, 3, frames);
+    // Back to the busiest page.
+    for (const char* l : {"frame 02 2E FE 05 1A 76 00 00 00", "frame 08 00 00 78 C8 02 65 00 00",
+                          "frame 09 00 00 00 00 F1 00 F1 00", "frame 0A F1 00 F1 00 F1 00 F1 00"})
+        Run(l);
+    for (int i = 0; i < 10; i++) Render(nullptr);
+}
+
 int main(int argc, char** argv)
 {
     int frames = argc > 1 ? atoi(argv[1]) : 300;
@@ -166,7 +208,9 @@ int main(int argc, char** argv)
         printf("  %s: %.2f ms per frame (%.1f frames/s)\n", p.what, pm / frames, frames * 1000.0 / pm);
         mRender_Elements = all;
     }
-    SidePanels(frames);
+    // The heavy pages, each beside itself with its elements left out.
+    static void (*const pages[])(int) = {SidePanels, DrivingPage};
+    for (auto page : pages) page(frames);
     CleanUpRender(nullptr);
     RenderTestGl_Close();
     return 0;

@@ -38,7 +38,7 @@ TEST(ShaderPrograms, AllNineBuildFromShippedSources)
     } expect[Prgm_Num] = {
         {"Prgm_Simple_Texture:", 6}, {"Prgm_Simple_Font:", 7},   {"Prgm_AttrAlpha_Font:", 8},
         {"Prgm_AttrAlpha_Texture:", 7}, {"Prgm_Mask_Texture:", 8}, {"Prgm_Complex_Texture:", 8},
-        {"Prgm_Simple_Color:", 5},   {"Prgm_Color_TexAlpha:", 7}, {"Prgm_Model_Ads:", 5},
+        {"Prgm_Simple_Color:", 5},   {"Prgm_Color_TexAlpha:", 7}, {"Prgm_Model_Ads:", 7},
     };
     for (Int32 id = 0; id < Prgm_Num; id++) {
         SCOPED_TRACE(expect[id].name);

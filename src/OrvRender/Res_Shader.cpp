@@ -44,7 +44,8 @@ GLint Prgm_Color_TexAlpha_UNFM_Mdv = -1, Prgm_Color_TexAlpha_UNFM_Prj = -1, Prgm
       Prgm_Color_TexAlpha_UNFM_Alp = -1, Prgm_Color_TexAlpha_ATTR_Vtx = -1, Prgm_Color_TexAlpha_ATTR_Clr = -1,
       Prgm_Color_TexAlpha_ATTR_Txc = -1;
 GLint Prgm_Model_Ads_UNFM_Mdv = -1, Prgm_Model_Ads_UNFM_Prj = -1, Prgm_Model_Ads_UNFM_Ads = -1,
-      Prgm_Model_Ads_ATTR_Vtx = -1, Prgm_Model_Ads_ATTR_Nor = -1;
+      Prgm_Model_Ads_UNFM_Tex = -1, Prgm_Model_Ads_ATTR_Vtx = -1, Prgm_Model_Ads_ATTR_Nor = -1,
+      Prgm_Model_Ads_ATTR_Txc = -1;
 
 GLfloat QuadTexCoords[8] = {0.0f, 0.0f, 1.0f, 0.0f, 1.0f, 1.0f, 0.0f, 1.0f};
 GLfloat RotQuadTexCoords[8] = {1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f};
@@ -131,9 +132,11 @@ const ShaderProgramInfo mShader_Programs[Prgm_Num] = {
      "Prgm_Color_TexAlpha:%d, mdv:%d, prj:%d, tex:%d, alpha:%d, vtx:%d, clr:%d, txc:%d\n",
      {0, 1, 2, 3, 4, 5, 6}},
     {{U(Prgm_Model_Ads_UNFM_Mdv, "u_mat4_mdv"), U(Prgm_Model_Ads_UNFM_Prj, "u_mat4_prj"),
-      U(Prgm_Model_Ads_UNFM_Ads, "u_mat4_ads"), A(Prgm_Model_Ads_ATTR_Vtx, "a_v3_vtx"),
-      A(Prgm_Model_Ads_ATTR_Nor, "a_v3_nor")},
-     5, {}, 0, "Prgm_Model_Ads:%d, mdv:%d, prj:%d, ads:%d, vtx:%d, nor:%d\n", {0, 1, 2, 3, 4}},
+      U(Prgm_Model_Ads_UNFM_Ads, "u_mat4_ads"), U(Prgm_Model_Ads_UNFM_Tex, "u_sam_tex"),
+      A(Prgm_Model_Ads_ATTR_Vtx, "a_v3_vtx"), A(Prgm_Model_Ads_ATTR_Nor, "a_v3_nor"),
+      A(Prgm_Model_Ads_ATTR_Txc, "a_v2_txc")},
+     7, {{&Prgm_Model_Ads_UNFM_Tex, 0}}, 1,
+     "Prgm_Model_Ads:%d, mdv:%d, prj:%d, ads:%d, tex:%d, vtx:%d, nor:%d, txc:%d\n", {0, 1, 2, 3, 4, 5, 6}},
 };
 
 #undef U

@@ -51,8 +51,8 @@ extern GLint Prgm_Simple_Color_UNFM_Mdv, Prgm_Simple_Color_UNFM_Prj, Prgm_Simple
 extern GLint Prgm_Color_TexAlpha_UNFM_Mdv, Prgm_Color_TexAlpha_UNFM_Prj, Prgm_Color_TexAlpha_UNFM_Tex,
     Prgm_Color_TexAlpha_UNFM_Alp, Prgm_Color_TexAlpha_ATTR_Vtx, Prgm_Color_TexAlpha_ATTR_Clr,
     Prgm_Color_TexAlpha_ATTR_Txc;
-extern GLint Prgm_Model_Ads_UNFM_Mdv, Prgm_Model_Ads_UNFM_Prj, Prgm_Model_Ads_UNFM_Ads, Prgm_Model_Ads_ATTR_Vtx,
-    Prgm_Model_Ads_ATTR_Nor;
+extern GLint Prgm_Model_Ads_UNFM_Mdv, Prgm_Model_Ads_UNFM_Prj, Prgm_Model_Ads_UNFM_Ads, Prgm_Model_Ads_UNFM_Tex,
+    Prgm_Model_Ads_ATTR_Vtx, Prgm_Model_Ads_ATTR_Nor, Prgm_Model_Ads_ATTR_Txc;
 
 /* (s, t) for the quad corners bottom-left, bottom-right, top-right, top-left: upright, mirrored
  * left to right, mirrored top to bottom, transposed. */

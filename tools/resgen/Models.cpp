@@ -172,18 +172,26 @@ Mesh Truck()
 Mesh Bicycle()
 {
     Mesh m;
-    m.zTop = 1.75f;
-    for (float y : {-0.55f, 0.55f}) m.Wheel(0, y, 0.35f, 0.35f, 0.08f, 12);
-    m.Box({-0.05f, -0.55f, 0.33f}, {0.05f, 0.55f, 0.42f}, kBody, kBody, kBody, kBody);   /* chain stay */
-    m.Box({-0.05f, -0.15f, 0.40f}, {0.05f, -0.05f, 0.95f}, kBody, kBody, kBody, kBody);  /* seat tube */
-    m.Box({-0.05f, 0.45f, 0.40f}, {0.05f, 0.55f, 1.05f}, kBody, kBody, kBody, kBody);    /* fork */
-    m.Box({-0.05f, -0.10f, 0.85f}, {0.05f, 0.50f, 0.93f}, kBody, kBody, kBody, kBody);   /* top tube */
-    m.Box({-0.30f, 0.45f, 1.02f}, {0.30f, 0.53f, 1.08f}, kTyre, kTyre, kTyre, kTyre);    /* bar */
-    m.Box({-0.18f, -0.28f, 0.95f}, {0.18f, 0.05f, 1.45f}, kGlass, kGlass, kGlass, kGlass); /* rider */
-    m.Box({-0.12f, -0.18f, 1.47f}, {0.12f, 0.06f, 1.72f}, kTyre, kTyre, kTyre, kTyre);   /* helmet */
-    m.Box({-0.16f, -0.15f, 0.45f}, {-0.06f, 0.05f, 0.95f}, kGlass, kGlass, kGlass, kGlass); /* legs */
-    m.Box({0.06f, -0.15f, 0.45f}, {0.16f, 0.05f, 0.95f}, kGlass, kGlass, kGlass, kGlass);
-    m.PanelY(-0.705f, -0.06f, 0.06f, 0.75f, 0.82f, true, kRedLamp);
+    m.zTop = 1.8f;
+    /* Across the road the scene stretches everything 1.68 times, as the car and the truck are: a
+     * rider 0.36 m across is 0.6 units wide. From behind and above the two-wheeler reads by its
+     * rider in the paint colour, the wheels in line and the red lamp on the rear mudguard. */
+    for (float y : {-0.62f, 0.62f}) m.Wheel(0, y, 0.36f, 0.36f, 0.14f, 14);
+    m.Box({-0.07f, -0.62f, 0.33f}, {0.07f, 0.62f, 0.43f}, kBody, kBody, kBody, kBody);     /* chain stay */
+    m.Box({-0.07f, -0.20f, 0.40f}, {0.07f, -0.08f, 0.98f}, kBody, kBody, kBody, kBody);    /* seat tube */
+    m.Box({-0.07f, 0.52f, 0.40f}, {0.07f, 0.62f, 1.08f}, kBody, kBody, kBody, kBody);      /* fork */
+    m.Box({-0.07f, -0.12f, 0.86f}, {0.07f, 0.56f, 0.95f}, kBody, kBody, kBody, kBody);     /* top tube */
+    m.Box({-0.11f, -0.98f, 0.74f}, {0.11f, -0.40f, 0.80f}, kBody, kBody, kBody, kBody);    /* rear mudguard */
+    m.PanelY(-0.985f, -0.10f, 0.10f, 0.62f, 0.80f, true, kRedLamp);                        /* rear lamp */
+    m.Box({-0.14f, -0.32f, 0.96f}, {0.14f, -0.04f, 1.02f}, kTyre, kTyre, kTyre, kTyre);    /* saddle */
+    m.Box({-0.46f, 0.52f, 1.06f}, {0.46f, 0.58f, 1.12f}, kTyre, kTyre, kTyre, kTyre);      /* bar */
+    /* the rider: legs, a torso leaning forward, arms to the bar, a helmet */
+    m.Box({-0.24f, -0.18f, 0.45f}, {-0.08f, 0.12f, 1.02f}, kGlass, kGlass, kGlass, kGlass);
+    m.Box({0.08f, -0.18f, 0.45f}, {0.24f, 0.12f, 1.02f}, kGlass, kGlass, kGlass, kGlass);
+    m.Extrude({{-0.32f, 1.00f}, {0.02f, 1.00f}, {0.30f, 1.48f}, {-0.06f, 1.58f}}, -0.30f, 0.30f, {}, kBody);
+    m.Box({-0.34f, 0.10f, 1.14f}, {-0.24f, 0.56f, 1.40f}, kBody, kBody, kBody, kBody);
+    m.Box({0.24f, 0.10f, 1.14f}, {0.34f, 0.56f, 1.40f}, kBody, kBody, kBody, kBody);
+    m.Box({-0.15f, -0.02f, 1.58f}, {0.15f, 0.26f, 1.82f}, kBody, kBody, kBody, kBody);
     return m;
 }
 

@@ -8,7 +8,10 @@
 
 #include "OrvRender/Screens/ShowBasic.h"
 #include "OrvRender/Screens/ShowDriveState.h"
+#include "OrvRender/Screens/ShowDrivingOverlays.h"
+#include "OrvRender/Screens/ShowDrivingScene.h"
 #include "OrvRender/Screens/ShowModuleList.h"
+#include "OrvRender/Screens/ShowParking.h"
 #include "OrvRender/Screens/ShowTelltales.h"
 #include "OrvRender/Screens/ShowVehicleModules.h"
 
