@@ -43,7 +43,7 @@ TEST(SceneDrive, AssistDriveFromTheRoadIntoAParkingSpace)
     ASSERT_TRUE(RenderTestGl_Open());
     std::vector<DriveFrame> frames;
     std::string error;
-    ASSERT_TRUE(DriveScript_Load(std::string(MB_DRIVES_DIR) + "/assist.drive", &frames, &error)) << error;
+    ASSERT_TRUE(DriveScript_Load(std::string(MB_DRIVES_DIR) + "/assist.drive", DRIVE_CAN_BASE_DEFAULT, &frames, &error)) << error;
 
     const Moment moments[] = {
         {9500, "drive-assist-1-lanes.png", [] {
