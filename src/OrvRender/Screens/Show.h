@@ -8,6 +8,7 @@
 
 #include "OrvRender/Screens/ShowBasic.h"
 #include "OrvRender/Screens/ShowDriveState.h"
+#include "OrvRender/Screens/ShowInfoModules.h"
 #include "OrvRender/Screens/ShowTelltales.h"
 
 #endif
