@@ -171,6 +171,41 @@ TEST_F(InfoModules, WeatherLinesCutTheDescriptionAndWriteBothTemperatures)
     }
 }
 
+// A reconnection zeroes the change counters: back on the screen, a module must not trust a counter
+// that came back to the value it last built with.
+TEST_F(InfoModules, ModulesBackOnASideRebuildTheirTexts)
+{
+    WeatherDoc("Fog", "Lakeside", 0, 1, 2, 1);
+    const UInt08 counter = WeatherInfo.UpdWth;
+    Weather();
+    ShowModuleWeather(MODULE_Left, 255);
+    WeatherDoc("Rain", "Hilltop", 0, 3, 4, 1);
+    WeatherInfo.UpdWth = counter;
+    ShowModuleWeather(MODULE_Left, MODULE_L_WEATHER);
+    EXPECT_EQ(Line(V()->weatherCity, 20), "Hilltop");
+
+    Song("First Song", "Artist", 245, 12);
+    const UInt08 music = MusicInfo.UpdMusic;
+    Media();
+    ShowModuleMedia(MODULE_Left, 255);
+    Song("Second Song", "Artist", 245, 12);
+    MusicInfo.UpdMusic = music;
+    ShowModuleMedia(MODULE_Left, MODULE_L_MEDIA);
+    EXPECT_EQ(Line(V()->mediaTitle, 20), "Second Song");
+
+    NavInfo.Enable = 1;
+    NavInfo.NavIcon = 1;
+    SET(NavInfo.NextRoadName, "Old Road");
+    NavInfo.UpdNextRoadName++;
+    const UInt08 road = NavInfo.UpdNextRoadName;
+    Nav();
+    ShowModuleNav(MODULE_Left, 255);
+    SET(NavInfo.NextRoadName, "New Road");
+    NavInfo.UpdNextRoadName = road;
+    ShowModuleNav(MODULE_Left, MODULE_L_NAVIGATION);
+    EXPECT_EQ(Line(V()->navRoad, 15), "New Road");
+}
+
 TEST_F(InfoModules, WeatherLargeTemperatureAndIcon)
 {
     const Int32 D0 = PNG_ui3_speed_digit_0, NEG = PNG_ui3_speed_digit_negative, DEG = PNG_ui3_speed_digit_degree;

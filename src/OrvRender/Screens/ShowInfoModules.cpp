@@ -38,6 +38,14 @@ static bool ShowInfo_Selected(ShowInfoFade* f, UInt08 type, UInt08 moduleId, UIn
     return false;
 }
 
+// The first frame on a side after the module was hidden there. Its texts are rebuilt then: while
+// hidden it does not follow the change counters, and a reconnection of the head unit zeroes them,
+// so a counter may come back to the value the module last built with, over different texts.
+static bool ShowInfo_Reshown(const ShowInfoFade* f, UInt08 type)
+{
+    return !f->preVisible[type];
+}
+
 // Starts the fade on the first frame on a side and advances it: 500 ms from invisible to opaque.
 static Flt32 ShowInfo_Fade(ShowInfoFade* f, UInt08 type)
 {
@@ -212,8 +220,9 @@ void ShowModuleWeather(UInt08 type, UInt08 moduleId)
     static Int08 slotsTaken = 0;
     Int32* const slots[2] = {&poolTxtCityIdx, &poolTxtTypeIdx};
     const Int32 bytes[2] = {25000, 25000};
-    if (ShowInfo_TakeSlots(&slotsTaken, slots, bytes, 2)) codeUpdInfo = (UInt08)(WeatherInfo.UpdWth - 1);
+    const bool slotsNew = ShowInfo_TakeSlots(&slotsTaken, slots, bytes, 2);
     if (!ShowFontReady(Style_SiYuan_R)) return;
+    if (slotsNew || ShowInfo_Reshown(&fade, type)) codeUpdInfo = (UInt08)(WeatherInfo.UpdWth - 1);
     const Flt32 invAlpha = ShowInfo_Fade(&fade, type);
     const Int32 xOffset = type == MODULE_Right ? kWeatherXOffset : 0;
     mShowInfo.weatherInvAlpha = invAlpha;
@@ -364,7 +373,7 @@ void ShowModuleNav(UInt08 type, UInt08 moduleId)
     static Int08 slotsTaken = 0;
     Int32* const slots[2] = {&poolTxtRoadNameIdx, &poolTxtRemainInfoIdx};
     const Int32 bytes[2] = {27000, 16000};
-    if (ShowInfo_TakeSlots(&slotsTaken, slots, bytes, 2)) {
+    if (ShowInfo_TakeSlots(&slotsTaken, slots, bytes, 2) || ShowInfo_Reshown(&fade, type)) {
         codeUpdNextRoadName = (UInt08)(NavInfo.UpdNextRoadName - 1);
         codeUpdRemainInfo = (UInt08)(NavInfo.UpdRemainInfo1 - 1);
     }
@@ -567,6 +576,7 @@ void ShowModuleMedia(UInt08 type, UInt08 moduleId)
     const bool slotsNew = ShowInfo_TakeSlots(&slotsTaken, slots, bytes, 3);
     Once_LoadShaderProgram(Prgm_AttrAlpha_Font);
     if (!ShowFontReady(Style_SiYuan_R)) return;
+    const bool reshown = ShowInfo_Reshown(&fade, type);
     ShowInfo_Fade(&fade, type);
     const Int32 xOffset = type == MODULE_Right ? kMediaXOffset : 0;
 
@@ -576,8 +586,9 @@ void ShowModuleMedia(UInt08 type, UInt08 moduleId)
              : src == Media_Src_NetRadio ? NetRadioInfo.UpdNetRadio
                                          : MusicInfo.UpdMusic;
     };
-    // New slots or a new source: the source's counter, one behind, builds the images on this frame.
-    if (CduMediaSrc != preMediaSrc || slotsNew) {
+    // New slots, a new source or the module back on a side: the source's counter, one behind,
+    // builds the images on this frame.
+    if (CduMediaSrc != preMediaSrc || slotsNew || reshown) {
         if (CduMediaSrc != preMediaSrc) {
             fade.invAlpha[0] = fade.invAlpha[1] = 1.0f;
             xRollingTxt0 = 0;
