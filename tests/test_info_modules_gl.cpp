@@ -206,6 +206,21 @@ TEST_F(InfoModules, ModulesBackOnASideRebuildTheirTexts)
     EXPECT_EQ(Line(V()->navRoad, 15), "New Road");
 }
 
+// The render clean-up empties the pool's slots; a module drawn afterwards renews its own slots and
+// draws its texts again.
+TEST_F(InfoModules, TextsComeBackAfterThePoolWasReleased)
+{
+    WeatherDoc("Fog", "Lakeside", 0, 1, 2, 1);
+    Weather(40);
+    const Recti city = {415, 413 - 15, 120, 30};
+    ASSERT_GT(Lit(city), 30);
+    DestroyBmpPoolResouces();
+    RenderTestGl_Clear(0, 0, 0);
+    ShowModuleWeather(MODULE_Left, MODULE_L_WEATHER);
+    EXPECT_GT(Lit(city), 30);
+    EXPECT_EQ(Line(V()->weatherCity, 20), "Lakeside");
+}
+
 TEST_F(InfoModules, WeatherLargeTemperatureAndIcon)
 {
     const Int32 D0 = PNG_ui3_speed_digit_0, NEG = PNG_ui3_speed_digit_negative, DEG = PNG_ui3_speed_digit_degree;

@@ -145,7 +145,25 @@ static inline Int32 ShowTakePoolSlot(Int32 bytes)
     return idx;
 }
 
-/* The render clean-up released the slot's texture (and buffer): the slot must be taken again. */
+/* The render clean-up released the slot's texture and buffer but keeps the slot reserved: gives it
+ * a new buffer of bytes (when it needs one) and texture. false when the slot is not ours any more
+ * or the buffer cannot be had. */
+static inline bool ShowRenewPoolSlot(Int32 idx, Int32 bytes)
+{
+    if (idx < 0 || idx >= BMP_POOL_NUM || bmpPool[idx] == nullptr) return false;
+    if (bytes > 0 && bmpPool[idx] == BMP_POOL_RESERVED) {
+        UInt08* buf = (UInt08*)calloc((size_t)bytes, 1);
+        if (buf == nullptr) return false;
+        bmpPool[idx] = buf;
+    }
+    if (texPool[idx] == 0xFFFFFFFF) {
+        GLuint tex = 0;
+        glGenTextures(1, &tex);
+        texPool[idx] = tex;
+    }
+    return true;
+}
+/* The slot lost its texture or buffer to the render clean-up. */
 static inline bool ShowPoolSlotLost(Int32 idx, bool withBuffer)
 {
     if (idx < 0) return false;

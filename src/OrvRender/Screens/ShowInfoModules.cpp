@@ -2,9 +2,10 @@
 // images in picture-pool slots and rebuilds them only when the store's change counter moves.
 #include "OrvRender/Screens/ShowInfoModules.h"
 
+#include <array>
 #include <climits>
-#include <initializer_list>
 #include <cstring>
+#include <initializer_list>
 
 #include "OrvRender/Res_TxtBasic.h"
 #include "OrvRender/Res_TxtHintAlarm.h"
@@ -108,16 +109,21 @@ static void ShowInfo_DrawTextImage(GLuint tex, Recti r, const GLfloat* color, Fl
 }
 
 // Takes the module's pool slots (bytes of buffer each, 0 for a texture only) on its first frame,
-// and again when the render clean-up released them; a slot that cannot be had stays -1. True when
-// they were taken on this call, so that the caller builds its images now.
+// and renews those the render clean-up emptied; a slot that cannot be had stays -1. True when
+// slots were taken or renewed on this call, so that the caller builds its images now.
 static bool ShowInfo_TakeSlots(Int08* taken, Int32* const* slots, const Int32* bytes, Int32 num)
 {
-    bool lost = false;
-    for (Int32 i = 0; i < num; i++) lost = lost || ShowPoolSlotLost(*slots[i], bytes[i] > 0);
-    if (*taken && !lost) return false;
+    bool changed = !*taken;
+    for (Int32 i = 0; i < num; i++) {
+        if (!*taken) {
+            *slots[i] = ShowTakePoolSlot(bytes[i]);
+        } else if (ShowPoolSlotLost(*slots[i], bytes[i] > 0)) {
+            if (!ShowRenewPoolSlot(*slots[i], bytes[i])) *slots[i] = ShowTakePoolSlot(bytes[i]);
+            changed = true;
+        }
+    }
     *taken = 1;
-    for (Int32 i = 0; i < num; i++) *slots[i] = ShowTakePoolSlot(bytes[i]);
-    return true;
+    return changed;
 }
 
 // Width of a cell of the large digits: the speed digit's width scaled to the panels' digit pitch.
@@ -130,16 +136,13 @@ static Int32 ShowInfo_DigitCell(void)
 
 static const Int32 kWeatherXOffset = 1072;
 
-// Weather icon per condition number: 0 none, n the icon numbered n.
-static const Int32* ShowInfo_WeatherIcons(void)
-{
-    static Int32 statusIconIdx[38];
-    if (statusIconIdx[0] == 0) {
-        statusIconIdx[0] = PNG_NUM;
-        for (Int32 n = 1; n <= 37; n++) statusIconIdx[n] = PNG_weather_icon_01 + n - 1;
-    }
-    return statusIconIdx;
-}
+// Weather icon per condition number: entry 0 none (PNG_NUM), entry n the icon numbered n.
+static constexpr std::array<Int32, 38> statusIconIdx = [] {
+    std::array<Int32, 38> t{};
+    t[0] = PNG_NUM;
+    for (Int32 n = 1; n <= 37; n++) t[n] = PNG_weather_icon_01 + n - 1;
+    return t;
+}();
 
 // Appends "-" for a negative value and its absolute value modulo 1000 without leading zeros,
 // never past entry cap - 1.
@@ -255,7 +258,7 @@ void ShowModuleWeather(UInt08 type, UInt08 moduleId)
     const Int32 id = WeatherInfo.StatusId;
     mShowInfo.weatherIcon = -1;
     if (id >= 1 && id <= 37) {
-        const Int32 icon = ShowInfo_WeatherIcons()[id];
+        const Int32 icon = statusIconIdx[id];
         ShowLoadPng(icon);
         ShowDrawImageRect(&pngImg[icon], ShowInfo_PicRect(icon, xOffset));
         mShowInfo.weatherIcon = icon;
@@ -504,45 +507,45 @@ static void ShowInfo_BuildTime(UInt32* txt, UInt32 seconds, bool withHours, UInt
     txt[n] = 0;
 }
 
-// Progress bar (background; the filled part and the cursor unless backgroundOnly) and the two
-// time labels.
-static void ShowInfo_DrawProgress(UInt32 duration, UInt32 progress, bool backgroundOnly, Int32 xOffset,
-                                  Flt32 invAlpha)
+// Progress bar: the background, and unless backgroundOnly the part filled to progress / duration
+// (empty for no duration, full beyond it) with the cursor centred on its right end.
+static void ShowInfo_DrawProgressBar(UInt32 duration, UInt32 progress, bool backgroundOnly, Int32 xOffset)
 {
     ShowDrawImageRect(&pngImg[PNG_module_media_progress_bar_bg],
                       ShowInfo_PicRect(PNG_module_media_progress_bar_bg, xOffset));
     mShowInfo.mediaBar = backgroundOnly ? 1 : 2;
     mShowInfo.mediaBarWidth = 0;
-    if (!backgroundOnly) {
-        const Image* bar = &pngImg[PNG_module_media_progress_bar];
-        UInt32 filled = duration == 0 ? 0u : progress > duration ? (UInt32)bar->w : (UInt32)bar->w * progress / duration;
-        Recti r = ShowInfo_PicRect(PNG_module_media_progress_bar, xOffset);
-        r.w = (Int32)filled;
-        if (r.w > 0) ShowDrawImageRect(bar, r);
-        const Image* cursor = &pngImg[PNG_module_media_progress_cursor];
-        Recti c = ShowInfo_PicRect(PNG_module_media_progress_cursor, xOffset);
-        c.x = r.x + r.w - cursor->w / 2;
-        ShowDrawImageRect(cursor, c);
-        mShowInfo.mediaBarWidth = r.w;
-        mShowInfo.mediaCursorX = c.x;
-    }
-    ShowEndTexture();
+    if (backgroundOnly) return;
+    const Image* bar = &pngImg[PNG_module_media_progress_bar];
+    const UInt32 full = (UInt32)bar->w;
+    Recti r = ShowInfo_PicRect(PNG_module_media_progress_bar, xOffset);
+    r.w = (Int32)(duration == 0 ? 0u : progress > duration ? full : full * progress / duration);
+    if (r.w > 0) ShowDrawImageRect(bar, r);
+    const Image* cursor = &pngImg[PNG_module_media_progress_cursor];
+    Recti c = ShowInfo_PicRect(PNG_module_media_progress_cursor, xOffset);
+    c.x = r.x + r.w - cursor->w / 2;
+    ShowDrawImageRect(cursor, c);
+    mShowInfo.mediaBarWidth = r.w;
+    mShowInfo.mediaCursorX = c.x;
+}
 
+// The progress left and the duration right of the bar; both with hours when the duration has
+// whole hours (the duration's shown as 99 above 98).
+static void ShowInfo_DrawTimes(UInt32 duration, UInt32 progress, Int32 xOffset, Flt32 invAlpha)
+{
+    static const Int32 kTimeGlyph[3] = {20, 30, 1};
     const bool withHours = duration >= 3600;
     const UInt32 durHours = duration / 3600 > 98 ? 99 : duration / 3600;
     UInt32* prg = mShowInfo.mediaProgressTxt;
     UInt32* dur = mShowInfo.mediaDurationTxt;
     ShowInfo_BuildTime(prg, progress, withHours, progress / 3600 % 100);
     ShowInfo_BuildTime(dur, duration, withHours, durHours);
-    static const Int32 kTimeGlyph[3] = {20, 30, 1};
     ShowBeginFont();
     ShowText(398 + xOffset, 387, kTimeGlyph, Style_SiYuan_R, prg, ShowInfo_Len(prg, 12),
              TXT_ALIGN_LEFT | TXT_ALIGN_VCENTER, colorArtist, invAlpha);
     ShowText(650 + xOffset, 387, kTimeGlyph, Style_SiYuan_R, dur, ShowInfo_Len(dur, 12),
              TXT_ALIGN_RIGHT | TXT_ALIGN_VCENTER, colorArtist, invAlpha);
     ShowEndFont();
-    ShowBeginTexture();
-    ShowTextureAlpha(invAlpha);
 }
 
 // A text image in its box, moved left by shift pixels, faded out over 20 px at the box's edges.
@@ -681,11 +684,14 @@ void ShowModuleMedia(UInt08 type, UInt08 moduleId)
     mShowInfo.mediaTapeAngle = tapeRotAngle;
     mShowInfo.mediaBar = 0;
     mShowInfo.mediaProgressTxt[0] = mShowInfo.mediaDurationTxt[0] = 0;
+    // Progress and times: local music and a talking book; no source shows the bar's background.
     const bool localMusic = music && MusicInfo.Type == MUSIC_TYPE_LOCAL;
-    if (localMusic) ShowInfo_DrawProgress(MusicInfo.Duration, MusicInfo.Progress, false, xOffset, invAlpha);
-    else if (book) ShowInfo_DrawProgress(NetRadioInfo.Duration, NetRadioInfo.Progress, false, xOffset, invAlpha);
-    else if (noSource) ShowInfo_DrawProgress(0, 0, true, xOffset, invAlpha);
+    const bool timed = localMusic || book || noSource;
+    const UInt32 duration = localMusic ? MusicInfo.Duration : book ? NetRadioInfo.Duration : 0;
+    const UInt32 progress = localMusic ? MusicInfo.Progress : book ? NetRadioInfo.Progress : 0;
+    if (timed) ShowInfo_DrawProgressBar(duration, progress, noSource, xOffset);
     ShowEndTexture();
+    if (timed) ShowInfo_DrawTimes(duration, progress, xOffset, invAlpha);
 
     // Title and subtitle.
     const Int32 layoutIdx = preMediaSrc == Media_Src_Radio || preMediaSrc == Media_Src_NetRadio ? MEDIA_LAYOUT_RADIO
