@@ -71,6 +71,12 @@ void Mean(const Recti& r, double* rgb)
     for (int c = 0; c < 3; c++) rgb[c] /= r.w * r.h;
 }
 
+void LoadPng(Int32 id)
+{
+    Once_LoadPngData(id);
+    Once_GenPngTexture(id, pngImg[id].fmt, pngImg[id].fmt);
+}
+
 class InfoModules : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -90,6 +96,16 @@ protected:
         for (Int32 s : {0, 1}) {
             Once_LoadFontMapBmpData(s, BASIC_FONT_CODE_NUM, Basic_FONT_CODE);
             Once_GenFontMapTexture(s, BASIC_FONT_CODE_NUM, str_invalid_char_idx[0]);
+        }
+        // Every picture the modules draw, so that a test may read sizes before its first frame.
+        for (Int32 id : {(Int32)PNG_ui3_speed_digit_0, (Int32)PNG_ui3_speed_digit_dot, (Int32)PNG_ui3_speed_digit_degree,
+                         (Int32)PNG_ui3_speed_digit_negative})
+            for (Int32 p = id; p <= (id == PNG_ui3_speed_digit_0 ? PNG_ui3_speed_digit_9 : id); p++) LoadPng(p);
+        for (Int32 p = PNG_module_media_black_tape; p <= PNG_module_media_shadow; p++) LoadPng(p);
+        for (Int32 p = PNG_weather_icon_01; p <= PNG_weather_shadow; p++) LoadPng(p);
+        for (Int32 t = TGA_nav_icon_nav_disable; t <= TGA_nav_tips_disable; t++) {
+            Once_LoadTgaData(t);
+            Once_GenTgaTexture(t, tgaImg[t].fmt, tgaImg[t].fmt);
         }
         testing::internal::GetCapturedStdout();
         ASSERT_NE(shader[Prgm_AttrAlpha_Font], 0xFFFFFFFFu);
@@ -366,7 +382,6 @@ TEST_F(InfoModules, NavigationIconsTextsAndDisabledPictures)
 
 TEST_F(InfoModules, MediaProgressBarCursorAndTimes)
 {
-    Media();  // the pictures are loaded
     const Image& bar = pngImg[PNG_module_media_progress_bar];
     const Image& cur = pngImg[PNG_module_media_progress_cursor];
     struct Case { UInt32 duration, progress; Int32 filled; const char* prg; const char* dur; };
