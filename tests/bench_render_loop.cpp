@@ -1,20 +1,18 @@
 // Benchmark of the render loop on this machine (software Mesa under Xvfb, 1920 x 720 framebuffer
 // object): frames per second of the busiest page so far (driving at 120 km/h, every telltale lit,
-// the greeting, speed limit, night off), and the time from the work mode going on to the first
-// logo frame and to the first normal-page frame, at the real tick; then the same page with its side
-// panels showing navigation on the left and a song with its cover on the right. Prints figures;
-// asserts nothing.
+// the greeting, speed limit, night off), the same page with both side panels showing their
+// heaviest modules next to it with the side-panel slots emptied, and the time from the work mode
+// going on to the first logo frame and to the first normal-page frame, at the real tick. Prints
+// figures; asserts nothing.
 //   bench_render_loop [FRAMES]
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
+#include <unistd.h>
 
 #include "HuSimImage.h"
 #include "OrvRender/Render.h"
-#include "Protocol/Cdu_TCP.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Snapshot.h"
 #include "platform/OrvPlatform.h"
@@ -25,23 +23,6 @@ using Clock = std::chrono::steady_clock;
 static double Ms(Clock::time_point a, Clock::time_point b)
 {
     return std::chrono::duration<double, std::milli>(b - a).count();
-}
-
-// Frames per second of the page as it stands, after a warm-up.
-static double FrameMs(int frames, int warm)
-{
-    for (int i = 0; i < warm; i++) Render(nullptr);
-    Clock::time_point a = Clock::now();
-    for (int i = 0; i < frames; i++) Render(nullptr);
-    return Ms(a, Clock::now()) / frames;
-}
-
-// A head-unit document with an optional binary part, as the link applies it.
-static void Doc(UInt08 service, std::string json, std::vector<uint8_t> bin = {})
-{
-    std::vector<UInt08> text(json.begin(), json.end());
-    text.push_back(0);
-    CDU_TCP_Decode(service, text.data(), (UInt32)json.size(), bin.empty() ? nullptr : bin.data(), (UInt32)bin.size());
 }
 
 static bool Run(const std::string& line)
@@ -63,6 +44,79 @@ static void PowerOnTimes(const char* what)
     Clock::time_point page = Clock::now();
     printf("%s: work mode on -> end of the first logo frame %.0f ms (logo presented, then loading and the pause); "
            "-> first normal-page frame %.0f ms\n", what, Ms(on, logo), Ms(on, page));
+}
+
+// Milliseconds per frame over frames calls of Render.
+static double FrameMs(int frames)
+{
+    Clock::time_point a = Clock::now();
+    for (int i = 0; i < frames; i++) Render(nullptr);
+    return Ms(a, Clock::now()) / frames;
+}
+
+static bool WriteFile(const std::string& path, const void* data, size_t len)
+{
+    FILE* f = fopen(path.c_str(), "wb");
+    if (f == nullptr) return false;
+    bool ok = fwrite(data, 1, len, f) == len;
+    return fclose(f) == 0 && ok;
+}
+
+// The side panels at their heaviest: the energy module with a full history (892 graph rows) on the
+// left, the media module playing a song with a JPEG cover on the right (drawn once its element has
+// its slot), compared with the same page without the side-panel elements.
+static void SidePanels(int frames)
+{
+    for (int k = 0; k < 100; k++) {
+        char line[64];
+        snprintf(line, sizeof line, "frame 0B 00 00 00 00 00 00 01 %02X", 90 + (k * 37) % 50);
+        Run(line);
+        Run("frame 0B 00 00 00 00 00 00 01 FF");
+    }
+    char dir[] = "/tmp/bench-render-XXXXXX";
+    if (mkdtemp(dir) != nullptr) {
+        std::vector<uint8_t> px = HuSim_CoverPixels(300, 300, 3);
+        std::vector<uint8_t> jpeg = HuSim_EncodeJpeg(px.data(), 300, 300, 3, 85);
+        const std::string doc = "{\"enable\": \"1\", \"msgtype\": \"1\", \"music\": {\"song\": \"Blue Morning\", "
+                                "\"artist\": \"The Quiet Lanes\", \"status\": \"playing\", \"total\": \"245\", "
+                                "\"progress\": \"12\"}}";
+        const std::string json = std::string(dir) + "/music.json", cover = std::string(dir) + "/cover.jpg";
+        if (WriteFile(json, doc.data(), doc.size()) && WriteFile(cover, jpeg.data(), jpeg.size()))
+            Run("doc music " + json + " " + cover);
+        unlink(json.c_str());
+        unlink(cover.c_str());
+        rmdir(dir);
+    }
+    Run("frame 04 05 00 00 00 09 00 00 00");  // left energy, right media
+    for (int i = 0; i < 120; i++) Render(nullptr);  // the energy module has turned in
+    const double with = FrameMs(frames);
+
+    const RenderElements all = mRender_Elements;
+    RenderElements& e = mRender_Elements;
+    e.ShowLeftModuleList = nullptr; e.ShowRightModuleList = nullptr; e.ShowModuleClock = nullptr;
+    e.ShowModuleTrip = nullptr; e.ShowModuleEngCost = nullptr; e.ShowModuleVehicleStatus = nullptr;
+    e.ShowModuleMedia = nullptr; e.ShowModuleWeather = nullptr; e.ShowModuleNav = nullptr;
+    e.ShowModulePhone = nullptr;
+    for (int i = 0; i < 10; i++) Render(nullptr);
+    const double before = FrameMs(frames);
+    mRender_Elements = all;
+    printf("busiest page with the side panels (energy graph left, media with cover right%s): %.2f ms per frame "
+           "(%.1f frames/s); side-panel slots emptied (before): %.2f ms per frame (%.1f frames/s)\n",
+           all.ShowModuleMedia ? "" : ", media slot still empty", with, 1000.0 / with, before, 1000.0 / before);
+
+    // A new consumption sample rebuilds and uploads the whole graph in the next frame.
+    for (int i = 0; i < 10; i++) Render(nullptr);
+    Clock::time_point a = Clock::now();
+    for (int i = 0; i < frames; i++) {
+        char line[64];
+        snprintf(line, sizeof line, "frame 0B 00 00 00 00 00 00 01 %02X", 90 + (i * 37) % 50);
+        Run(line);
+        Render(nullptr);
+        Run("frame 0B 00 00 00 00 00 00 01 FF");
+    }
+    const double rebuild = Ms(a, Clock::now()) / frames;
+    printf("  a frame with a new consumption sample (graph of 892 rows rebuilt and uploaded): %.2f ms\n", rebuild);
+    Run("frame 04 00 00 00 00 00 00 00 00");
 }
 
 int main(int argc, char** argv)
@@ -112,27 +166,7 @@ int main(int argc, char** argv)
         printf("  %s: %.2f ms per frame (%.1f frames/s)\n", p.what, pm / frames, frames * 1000.0 / pm);
         mRender_Elements = all;
     }
-
-    // The side panels, before and after: navigation on the left, a song with a JPEG cover on the
-    // right (the cover is uploaded once; every frame draws it, the tape and the scrolling title).
-    std::vector<uint8_t> cover;
-    HuSim_LoadCover("gen:jpeg:300x300:3", "", &cover);
-    Doc(FRM_SRV_CDU_MUSIC, "{\"enable\": \"1\", \"msgtype\": \"1\", \"music\": {\"song\": \"Blue Morning\", "
-                           "\"artist\": \"The Quiet Lanes\", \"status\": \"playing\", \"total\": \"245\", "
-                           "\"progress\": \"83\"}}", cover);
-    Doc(FRM_SRV_CDU_NAVIGATION, "{\"enable\": \"1\", \"msgtype\": \"1\", \"nav\": {\"NavIcon\": \"2\", "
-                                "\"SegRemainDis1\": \"18.5 km\", \"SegRemaintime1\": \"21 min\", \"CurRoadName\": "
-                                "\"Harbour Street\", \"NexRoadName\": \"Station Road\", \"RoadRemainDis\": \"12400\"}}");
-    // Alternating runs, the best of each kept: the machine is shared, a slow moment hits one run.
-    double without = 1e9, with = 1e9;
-    for (int round = 0; round < 2; round++) {
-        Run("frame 04 00 00 00 00 00 00 00 00");
-        without = std::min(without, FrameMs(frames, 10));
-        Run("frame 04 06 00 00 00 09 00 00 00");
-        with = std::min(with, FrameMs(frames, 60));
-    }
-    printf("busiest page, side panels empty: %.2f ms per frame (%.1f frames/s); with navigation left and media with "
-           "cover right: %.2f ms per frame (%.1f frames/s)\n", without, 1000.0 / without, with, 1000.0 / with);
+    SidePanels(frames);
     CleanUpRender(nullptr);
     RenderTestGl_Close();
     return 0;

@@ -9,6 +9,8 @@
 #include "OrvRender/Screens/ShowBasic.h"
 #include "OrvRender/Screens/ShowDriveState.h"
 #include "OrvRender/Screens/ShowInfoModules.h"
+#include "OrvRender/Screens/ShowModuleList.h"
 #include "OrvRender/Screens/ShowTelltales.h"
+#include "OrvRender/Screens/ShowVehicleModules.h"
 
 #endif
