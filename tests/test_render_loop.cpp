@@ -380,7 +380,7 @@ TEST_F(RenderLoop, ModuleDriveOpensBothListsAndPicksModules)
 {
     std::vector<DriveFrame> drive;
     std::string err;
-    ASSERT_TRUE(DriveScript_Load(std::string(MB_DRIVES_DIR) + "/modules.drive", &drive, &err)) << err;
+    ASSERT_TRUE(DriveScript_Load(std::string(MB_DRIVES_DIR) + "/modules.drive", DRIVE_CAN_BASE_DEFAULT, &drive, &err)) << err;
     PowerOff();
     Play({"fps 15"});
 

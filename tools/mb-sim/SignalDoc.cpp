@@ -19,6 +19,21 @@ const char* RuleText(const MbSignal* s)
     }
 }
 
+// What the decoder does beyond the scale, as one line: special raw values, the rule for values
+// outside the range, the selector, the note.
+std::string DecoderText(const MbSignal* s)
+{
+    std::string more;
+    for (unsigned k = 0; k < s->SpecialNum; ++k)
+        more += "raw " + std::to_string(s->Specials[k].Raw) + " stored as " + std::to_string(s->Specials[k].Value) + "; ";
+    if (s->Rule != MB_SIG_RULE_STORED)
+        more += std::string(RuleText(s)) + (s->Rule == MB_SIG_RULE_SUBST ? std::to_string(s->Subst) : "") + "; ";
+    if (s->Selector != nullptr) more += "carried while " + std::string(s->Selector) + " = " + std::to_string(s->SelectValue) + "; ";
+    if (s->DecodedBy != s->Frame) more += "decoded with frame " + std::to_string(s->DecodedBy) + "; ";
+    if (s->Note != nullptr) more += std::string(s->Note) + "; ";
+    return more.empty() ? more : more.substr(0, more.size() - 2);
+}
+
 std::string PartText(const MbSigPart& p)
 {
     std::string t = std::to_string(p.Byte * 8 + p.Bit) + "|" + std::to_string(p.Length) + (p.BigEndian ? "@0" : "@1");
@@ -88,15 +103,8 @@ void SignalDoc_WriteList(FILE* out)
         fprintf(out, "  %d..%d", (int)s->Min, (int)s->Max);
         if (s->Unit[0] != '\0') fprintf(out, " %s", s->Unit);
         fprintf(out, "\n");
-        std::string more;
-        for (unsigned k = 0; k < s->SpecialNum; ++k)
-            more += "raw " + std::to_string(s->Specials[k].Raw) + " stored as " + std::to_string(s->Specials[k].Value) + "; ";
-        if (s->Rule != MB_SIG_RULE_STORED)
-            more += std::string(RuleText(s)) + (s->Rule == MB_SIG_RULE_SUBST ? std::to_string(s->Subst) : "") + "; ";
-        if (s->Selector != nullptr) more += "carried while " + std::string(s->Selector) + " = " + std::to_string(s->SelectValue) + "; ";
-        if (s->DecodedBy != s->Frame) more += "decoded with frame " + std::to_string(s->DecodedBy) + "; ";
-        if (s->Note != nullptr) more += std::string(s->Note) + "; ";
-        if (!more.empty()) fprintf(out, "        %s\n", more.substr(0, more.size() - 2).c_str());
+        std::string more = DecoderText(s);
+        if (!more.empty()) fprintf(out, "        %s\n", more.c_str());
         if (s->ValueNum != 0) {
             fprintf(out, "        values:");
             for (unsigned k = 0; k < s->ValueNum; ++k)
@@ -152,7 +160,8 @@ void SignalDoc_WriteDbc(FILE* out, UInt32 base)
                 if (parts)
                     text += " (part " + std::to_string(k) + " of " + std::to_string(s->PartNum) +
                             "; its bits are not adjacent, the signal is the sum of its parts)";
-                if (s->Note != nullptr) text += ": " + std::string(s->Note);
+                std::string rules = DecoderText(s);
+                if (!rules.empty()) text += ": " + rules;
                 comments.push_back("CM_ SG_ " + std::to_string(id) + " " + name + " \"" + text + "\";");
                 if (s->ValueNum != 0 && !parts) {
                     std::string v = "VAL_ " + std::to_string(id) + " " + name;
