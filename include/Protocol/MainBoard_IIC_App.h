@@ -38,6 +38,9 @@ enum {
     MODULE_R_CHARGING_INFO = 15,
 };
 
+/* The side panel a module is drawn on (the first argument of the side modules). */
+enum { MODULE_Left = 0, MODULE_Right = 1 };
+
 enum {
     MENU_NULL = 0,
     MENU_LIST = 1,

@@ -4,6 +4,9 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <jpeglib.h>
 #include <png.h>
 
@@ -128,4 +131,26 @@ std::vector<uint8_t> HuSim_CoverPixels(int w, int h, uint32_t seed)
         }
     }
     return px;
+}
+
+bool HuSim_LoadCover(const std::string& spec, const std::string& baseDir, std::vector<uint8_t>* out)
+{
+    if (spec.rfind("gen:", 0) == 0) {
+        char kind[8] = {0};
+        int w = 0, h = 0;
+        unsigned seed = 1;
+        if (sscanf(spec.c_str(), "gen:%7[a-z]:%dx%d:%u", kind, &w, &h, &seed) < 3 || w <= 0 || h <= 0 ||
+            w > 4000 || h > 4000)
+            return false;
+        std::vector<uint8_t> px = HuSim_CoverPixels(w, h, seed);
+        if (strcmp(kind, "jpeg") == 0) *out = HuSim_EncodeJpeg(px.data(), w, h, 3, 85);
+        else if (strcmp(kind, "png") == 0) *out = HuSim_EncodePng(px.data(), w, h, HuSimPngOptions{});
+        else return false;
+        return !out->empty();
+    }
+    std::string path = (spec.empty() || spec[0] == '/' || baseDir.empty()) ? spec : baseDir + "/" + spec;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
 }

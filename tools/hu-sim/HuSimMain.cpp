@@ -100,26 +100,6 @@ bool ReadFile(const std::string& path, std::vector<uint8_t>* out)
     return true;
 }
 
-// "gen:jpeg:300x300:7" or "gen:png:120x80" or a file path (relative to baseDir).
-bool LoadCover(const std::string& spec, const std::string& baseDir, std::vector<uint8_t>* out)
-{
-    if (spec.rfind("gen:", 0) == 0) {
-        char kind[8] = {0};
-        int w = 0, h = 0;
-        unsigned seed = 1;
-        if (sscanf(spec.c_str(), "gen:%7[a-z]:%dx%d:%u", kind, &w, &h, &seed) < 3 || w <= 0 || h <= 0 ||
-            w > 4000 || h > 4000)
-            return false;
-        std::vector<uint8_t> px = HuSim_CoverPixels(w, h, seed);
-        if (strcmp(kind, "jpeg") == 0) *out = HuSim_EncodeJpeg(px.data(), w, h, 3, 85);
-        else if (strcmp(kind, "png") == 0) *out = HuSim_EncodePng(px.data(), w, h, HuSimPngOptions{});
-        else return false;
-        return !out->empty();
-    }
-    std::string path = (spec.empty() || spec[0] == '/' || baseDir.empty()) ? spec : baseDir + "/" + spec;
-    return ReadFile(path, out);
-}
-
 bool LoadScenario(const std::string& path, Options* opt)
 {
     std::vector<uint8_t> text;
@@ -163,7 +143,7 @@ bool LoadScenario(const std::string& path, Options* opt)
             cJSON_free(printed);
         }
         step.label = srv->valuestring;
-        if (cJSON_IsString(cover) && !LoadCover(cover->valuestring, baseDir, &step.cover)) {
+        if (cJSON_IsString(cover) && !HuSim_LoadCover(cover->valuestring, baseDir, &step.cover)) {
             fprintf(stderr, "hu-sim: %s: cannot load cover %s\n", path.c_str(), cover->valuestring);
             ok = false;
         }
@@ -256,7 +236,7 @@ bool ParseArgs(int argc, char** argv, Options* opt)
             step.json = json;
             step.label = srv;
             if (i + 1 < argc && argv[i + 1][0] != '-' && strstr(argv[i + 1], ".json") == nullptr) {
-                if (!LoadCover(argv[++i], "", &step.cover)) {
+                if (!HuSim_LoadCover(argv[++i], "", &step.cover)) {
                     fprintf(stderr, "hu-sim: cannot load cover %s\n", argv[i]);
                     return false;
                 }

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "HuSimImage.h"
 #include "OrvRender/Render.h"
 #include "OrvTask.h"
 #include "Protocol/Cdu_TCP.h"
@@ -222,7 +223,7 @@ bool Snapshot_Command(const std::string& rawLine, const std::string& baseDir, st
             if (args.size() > 3) return Snapshot_Fail(err, "doc takes a JSON file and an optional binary file");
             if (!Snapshot_ReadFile(Snapshot_Resolve(baseDir, args[1]), &text)) return Snapshot_Fail(err, "cannot read " + args[1]);
             json.assign(text.begin(), text.end());
-            if (args.size() == 3 && !Snapshot_ReadFile(Snapshot_Resolve(baseDir, args[2]), &bin))
+            if (args.size() == 3 && !HuSim_LoadCover(args[2], baseDir, &bin))
                 return Snapshot_Fail(err, "cannot read " + args[2]);
         } else {
             size_t at = line.find(args[0], line.find("json") + 4) + args[0].size();

@@ -21,6 +21,8 @@
  *       the cluster refuses (bad checksum, number above 0E) change nothing, as on the bus.
  *   doc SERVICE FILE [BINFILE]
  *       A head-unit document from a JSON file (and its binary part) applied through CDU_TCP_Decode.
+ *       BINFILE may be a generated cover picture instead of a file: gen:jpeg:WxH[:SEED] or
+ *       gen:png:WxH[:SEED], as in the head-unit simulator.
  *       SERVICE is nav, music, radio, bluetooth, weather, account, notification, netradio, upgrade
  *       or a service number. Relative paths are taken from the scenario file's folder.
  *   json SERVICE TEXT...

@@ -10,6 +10,7 @@
 #include "OrvRender/Screens/ShowDriveState.h"
 #include "OrvRender/Screens/ShowDrivingOverlays.h"
 #include "OrvRender/Screens/ShowDrivingScene.h"
+#include "OrvRender/Screens/ShowInfoModules.h"
 #include "OrvRender/Screens/ShowModuleList.h"
 #include "OrvRender/Screens/ShowParking.h"
 #include "OrvRender/Screens/ShowTelltales.h"

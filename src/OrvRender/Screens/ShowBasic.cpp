@@ -266,55 +266,25 @@ void ShowGreeting(void)
     static GLfloat invAlpha = 1.0f;
 
     // A clean-up of the pool takes the slot's buffer away: start over with a new slot.
-    if (localInit && poolTxtGreetingIdx >= 0 &&
-        (bmpPool[poolTxtGreetingIdx] == nullptr || bmpPool[poolTxtGreetingIdx] == BMP_POOL_RESERVED))
-        localInit = 0;
+    if (localInit && ShowPoolSlotLost(poolTxtGreetingIdx, true)) localInit = 0;
     if (!localInit) {
         localInit = 1;
-        poolTxtGreetingIdx = GrabAvailableBmpPoolIdx();
-        if (poolTxtGreetingIdx >= 0) {
-            bmpPool[poolTxtGreetingIdx] = (UInt08*)calloc(378 * 54, 1);
-            GLuint tex = 0;
-            glGenTextures(1, &tex);
-            texPool[poolTxtGreetingIdx] = tex;
-            if (bmpPool[poolTxtGreetingIdx] == nullptr) {
-                // No buffer: give the slot back rather than keep a reserved slot without memory.
-                DropBmpPool(poolTxtGreetingIdx);
-                poolTxtGreetingIdx = -1;
-            }
-        }
+        poolTxtGreetingIdx = ShowTakePoolSlot(378 * 54);
         codeUpdGreeting = AccountInfo.UpdAccount - 1;
         Once_LoadShaderProgram(Prgm_AttrAlpha_Font);
     }
     if (poolTxtGreetingIdx < 0) return;
 
-    UInt08* bmp = bmpPool[poolTxtGreetingIdx];
     GLuint tex = texPool[poolTxtGreetingIdx];
     if (AccountInfo.UpdAccount != codeUpdGreeting) {
         codeUpdGreeting = AccountInfo.UpdAccount;
         invAlpha = 1.0f;
-        txtGreetingWidth = 378;
-        txtGreetingHeight = 54;
         ShowBasic_BuildGreeting(txtGreeting, 14);
         memcpy(mShowBasic.greeting, txtGreeting, sizeof(txtGreeting));
-        memset(bmp, 0, 378 * 54);
-        if (!DrawSingleLineTxtBmp(fontLibId[Style_SiYuan_R], 27, &txtGreetingWidth, &txtGreetingHeight,
-                                  txtGreeting, bmp, 1, nullptr))
-            txtGreetingWidth = 0;
-        if (txtGreetingWidth > 0) {
-            glBindTexture(GL_TEXTURE_2D, tex);
-            glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-            glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, txtGreetingWidth, txtGreetingHeight, 0, GL_ALPHA,
-                         GL_UNSIGNED_BYTE, bmp);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-            // Clamped horizontally to a transparent border: the faded zones beside a short name
-            // stay empty instead of repeating the first glyph's edge column.
-            const GLfloat clear[4] = {0.0f, 0.0f, 0.0f, 0.0f};
-            glTexParameterfv(GL_TEXTURE_2D, GL_TEXTURE_BORDER_COLOR, clear);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_BORDER);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        }
+        // Clamped horizontally to a transparent border: the faded zones beside a short name stay
+        // empty instead of repeating the first glyph's edge column.
+        ShowBuildTextImage(poolTxtGreetingIdx, fontLibId[Style_SiYuan_R], 27, 378, 54, txtGreeting, true,
+                           &txtGreetingWidth, &txtGreetingHeight);
     }
     if (txtGreetingWidth <= 0 || shader[Prgm_AttrAlpha_Font] == 0xFFFFFFFF) return;
 

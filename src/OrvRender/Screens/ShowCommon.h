@@ -6,12 +6,17 @@
 
 #include <GL/glew.h>
 
+#include <cstdlib>
+#include <cstring>
+
 #include "OrvRender/RenderUtils.h"
+#include "OrvRender/Res_BmpPool.h"
 #include "OrvRender/RenderState.h"
 #include "OrvRender/Res_Font.h"
 #include "OrvRender/Res_Png.h"
 #include "OrvRender/Res_Shader.h"
 #include "OrvRender/Res_Tga.h"
+#include "lib/OrvFont.h"
 #include "lib/OrvMatrix.h"
 
 /* The plane on which pixel rectangles map onto the screen. */
@@ -117,6 +122,81 @@ static inline Int32 ShowDecimalGlyphs(UInt32* out, UInt32 v)
     } while (v != 0);
     for (Int32 i = 0; i < n; i++) out[i] = (UInt32)GetAssicIdx(buf[n - 1 - i]);
     return n;
+}
+
+/* ---- Picture-pool slots for text images rendered at run time -------------------------------- */
+
+/* Takes a pool slot with a cleared buffer of bytes (none when bytes is 0) and a texture of its
+ * own; -1 when the pool is full or the buffer cannot be had (the slot is given back then). */
+static inline Int32 ShowTakePoolSlot(Int32 bytes)
+{
+    Int32 idx = GrabAvailableBmpPoolIdx();
+    if (idx < 0) return -1;
+    if (bytes > 0) {
+        bmpPool[idx] = (UInt08*)calloc((size_t)bytes, 1);
+        if (bmpPool[idx] == nullptr) {
+            DropBmpPool(idx);
+            return -1;
+        }
+    }
+    GLuint tex = 0;
+    glGenTextures(1, &tex);
+    texPool[idx] = tex;
+    return idx;
+}
+
+/* The render clean-up released the slot's texture and buffer but keeps the slot reserved: gives it
+ * a new buffer of bytes (when it needs one) and texture. false when the slot is not ours any more
+ * or the buffer cannot be had. */
+static inline bool ShowRenewPoolSlot(Int32 idx, Int32 bytes)
+{
+    if (idx < 0 || idx >= BMP_POOL_NUM || bmpPool[idx] == nullptr) return false;
+    if (bytes > 0 && bmpPool[idx] == BMP_POOL_RESERVED) {
+        UInt08* buf = (UInt08*)calloc((size_t)bytes, 1);
+        if (buf == nullptr) return false;
+        bmpPool[idx] = buf;
+    }
+    if (texPool[idx] == 0xFFFFFFFF) {
+        GLuint tex = 0;
+        glGenTextures(1, &tex);
+        texPool[idx] = tex;
+    }
+    return true;
+}
+/* The slot lost its texture or buffer to the render clean-up. */
+static inline bool ShowPoolSlotLost(Int32 idx, bool withBuffer)
+{
+    if (idx < 0) return false;
+    if (texPool[idx] == 0xFFFFFFFF) return true;
+    return withBuffer && (bmpPool[idx] == nullptr || bmpPool[idx] == BMP_POOL_RESERVED);
+}
+
+/* Renders the zero-terminated character codes into the slot's buffer (maxW x maxH bytes, cleared
+ * first) and uploads the used part as an 8-bit alpha texture with linear filtering. clampH keeps
+ * the faded edges of a scrolled line empty (a transparent border instead of repeating the edge
+ * column). *w and *h receive the used size; both are 0 for an empty text or a failure. */
+static inline void ShowBuildTextImage(Int32 slot, Int32 fontLib, Int32 charSize, Int32 maxW, Int32 maxH,
+                                      const UInt32* codes, bool clampH, Int32* w, Int32* h)
+{
+    *w = *h = 0;
+    if (slot < 0 || codes[0] == 0) return;
+    UInt08* bmp = bmpPool[slot];
+    memset(bmp, 0, (size_t)maxW * (size_t)maxH);
+    Int32 tw = maxW, th = maxH;
+    if (!DrawSingleLineTxtBmp(fontLib, charSize, &tw, &th, codes, bmp, 1, nullptr) || tw <= 0 || th <= 0) return;
+    glBindTexture(GL_TEXTURE_2D, texPool[slot]);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, tw, th, 0, GL_ALPHA, GL_UNSIGNED_BYTE, bmp);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    if (clampH) {
+        const GLfloat clear[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+        glTexParameterfv(GL_TEXTURE_2D, GL_TEXTURE_BORDER_COLOR, clear);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_BORDER);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    }
+    *w = tw;
+    *h = th;
 }
 
 #endif
