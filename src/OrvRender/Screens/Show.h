@@ -7,7 +7,10 @@
 #define SHOW_H
 
 #include "OrvRender/Screens/ShowBasic.h"
+#include "OrvRender/Screens/ShowCharging.h"
 #include "OrvRender/Screens/ShowDriveState.h"
 #include "OrvRender/Screens/ShowTelltales.h"
+#include "OrvRender/Screens/ShowUpgrade.h"
+#include "OrvRender/Screens/ShowVoiceFace.h"
 
 #endif
