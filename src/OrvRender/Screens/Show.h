@@ -9,8 +9,10 @@
 #include "OrvRender/Screens/ShowBasic.h"
 #include "OrvRender/Screens/ShowCharging.h"
 #include "OrvRender/Screens/ShowDriveState.h"
+#include "OrvRender/Screens/ShowModuleList.h"
 #include "OrvRender/Screens/ShowTelltales.h"
 #include "OrvRender/Screens/ShowUpgrade.h"
+#include "OrvRender/Screens/ShowVehicleModules.h"
 #include "OrvRender/Screens/ShowVoiceFace.h"
 
 #endif
