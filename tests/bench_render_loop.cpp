@@ -13,6 +13,7 @@
 
 #include "HuSimImage.h"
 #include "OrvRender/Render.h"
+#include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Snapshot.h"
 #include "platform/OrvPlatform.h"
@@ -161,6 +162,41 @@ static void DrivingPage(int frames)
     for (int i = 0; i < 10; i++) Render(nullptr);
 }
 
+// Full-screen pages and the right-panel overlay, next to the plain page in P they replace or
+// cover (the warm frames load their pictures and pass their intros).
+static void ScreenPages(int frames)
+{
+    auto measure = [frames](const char* what) {
+        for (int i = 0; i < 150; i++) Render(nullptr);
+        Clock::time_point a = Clock::now();
+        for (int i = 0; i < frames; i++) Render(nullptr);
+        double pm = Ms(a, Clock::now());
+        printf("  %s: %.2f ms per frame (%.1f frames/s)\n", what, pm / frames, frames * 1000.0 / pm);
+    };
+    const std::string voice = "json notification {\"enable\": \"1\", \"msgtype\": \"1\", \"notify\": "
+                              "{\"MsgIndex\": \"1\", \"CDUrecording\": \"";
+    Run("frame 01 00 00 00 00 00 00 00 00");
+    Run("frame 00 00 50 00 7D 04 40 09 00");
+    measure("page in P, no lamps");
+    Run(voice + "6\"}}");
+    measure("page in P with the voice assistant's waiting loop");
+    Run(voice + "4\"}}");
+    Run("frame 04 04 00 00 00 0F 00 00 5A");
+    Run("frame 00 00 50 00 7D 04 40 39 00");
+    Run("frame 01 00 00 00 00 00 00 00 40");
+    measure("charging screen, charging (sequence, running light, time line)");
+    Run("frame 01 00 00 00 00 00 00 00 00");
+    Run("frame 00 00 50 00 7D 04 40 09 00");
+    UpgradeInfo.FileSize = 4000000;
+    UpgradeInfo.RecvSize = 1234567;
+    CDU_TCP_SetOtaState(OTA_TRANSFERING);
+    measure("package upgrade page, downloading");
+    CDU_TCP_SetOtaState(OTA_Normal);
+    Run("frame 01 00 00 00 00 00 00 00 20");
+    measure("system upgrade page");
+    Run("frame 01 00 00 00 00 00 00 00 00");
+}
+
 int main(int argc, char** argv)
 {
     int frames = argc > 1 ? atoi(argv[1]) : 300;
@@ -209,7 +245,7 @@ int main(int argc, char** argv)
         mRender_Elements = all;
     }
     // The heavy pages, each beside itself with its elements left out.
-    static void (*const pages[])(int) = {SidePanels, DrivingPage};
+    static void (*const pages[])(int) = {SidePanels, DrivingPage, ScreenPages};
     for (auto page : pages) page(frames);
     CleanUpRender(nullptr);
     RenderTestGl_Close();

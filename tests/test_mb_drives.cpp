@@ -405,11 +405,11 @@ TEST(ExampleDrives, ChargingFillsTheBatteryWithTheChargerConnected)
                                                CHARGE_FINISH, CHARGE_DISCONNECTED}));
     EXPECT_EQ(charger.values, std::vector<long>({0, 1, 0}));
     EXPECT_TRUE(std::is_sorted(battery.values.begin(), battery.values.end()));
-    EXPECT_EQ(battery.values.front(), 35);
+    EXPECT_EQ(battery.values.front(), 12);
     EXPECT_EQ(battery.values.back(), 100);
     EXPECT_TRUE(std::is_sorted(range.values.begin(), range.values.end()));
     EXPECT_EQ(range.values.back(), 255);
-    EXPECT_EQ(timeNeed.Max(), 90);
+    EXPECT_EQ(timeNeed.Max(), 150);
     EXPECT_EQ(timeNeed.values.back(), 5);
     EXPECT_TRUE(std::is_sorted(timeNeed.values.rbegin(), timeNeed.values.rend()));
     EXPECT_EQ(RightModuleID, MODULE_R_CHARGING_INFO);

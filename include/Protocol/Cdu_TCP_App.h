@@ -269,7 +269,9 @@ extern UInt16 NormalRoadNameSize;  /* reserved, only ever reset */
 extern UInt16 UpdSpeechContent;
 extern UInt16 UpdNormalRoadName;
 
-/* Sets OtaState and logs "   OtaState Update[old]->[new]" when the value changes. */
+/* Sets OtaState and logs "   OtaState Update[old]->[new]" when the value changes. Called from the
+ * link thread and (returning to idle after an upgrade page) from the render thread: the exchange
+ * is atomic. */
 void CDU_TCP_SetOtaState(UInt08 state);
 
 /* Puts the store into its empty state with every change counter 0. UpgradeInfo's Sign and Md5

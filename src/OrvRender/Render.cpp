@@ -60,11 +60,11 @@ RenderElements mRender_Elements = {
     ShowParkingCar,
     ShowBackingCar,
     ShowVuskSpeed,
-    /* ShowChargineUI */ nullptr,
-    /* ShowUpgradeUI */ nullptr,
-    /* ShowNimboUpgrade */ nullptr,
-    /* ShowVoiceAssistant */ nullptr,
-    /* ShowFaceRecognition */ nullptr,
+    ShowChargineUI,
+    ShowUpgradeUI,
+    ShowNimboUpgrade,
+    ShowVoiceAssistant,
+    ShowFaceRecognition,
 };
 
 // Calls an element that draws; an empty slot draws nothing.
@@ -100,10 +100,11 @@ UInt08 Render_GetWorkMode(void) { return mRender_WorkMode; }
 
 /* ---- Helpers ------------------------------------------------------------------------------ */
 
-// Presents the frame unless a restart still holds presentation back.
-static void Render_Present(void)
+Int08 Render_Present(void)
 {
-    if (mRebootRecover > 1999) SwapGLBuffer();
+    if (mRebootRecover <= 1999) return 0;
+    SwapGLBuffer();
+    return 1;
 }
 
 static void Render_ResetModelView(void)

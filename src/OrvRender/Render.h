@@ -36,6 +36,10 @@ enum {
     SelfTest_Total_Duration = 3600,
 };
 
+/* Presents the frame (SwapGLBuffer) unless the first 2000 ms after a restart still hold
+ * presentation back; 1 when presented. The full-screen pages present their own frames with it. */
+Int08 Render_Present(void);
+
 /* The current state and the work mode the state machine last acted on (read-only outside). */
 RenderState Render_GetState(void);
 UInt08 Render_GetWorkMode(void);

@@ -187,7 +187,8 @@ void DrawGlHorRollPicRect(GLfloat zTrans, Recti* rect, GLint hVtx, GLint hTxc, G
     glBindTexture(GL_TEXTURE_2D, tex);
     glVertexAttribPointer(hVtx, 3, GL_FLOAT, GL_FALSE, 0, vtx);
     glVertexAttribPointer(hTxc, 2, GL_FLOAT, GL_FALSE, 0, txc);
-    glVertexAttribPointer(hAlp, 1, GL_FLOAT, GL_FALSE, 0, alp);
+    // A program without a per-vertex opacity passes -1: the stream is then bound to nothing.
+    if (hAlp >= 0) glVertexAttribPointer(hAlp, 1, GL_FLOAT, GL_FALSE, 0, alp);
     glDrawArrays(GL_TRIANGLE_STRIP, 0, 8);
 }
 

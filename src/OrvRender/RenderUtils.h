@@ -64,7 +64,8 @@ void DrawGlClrTriangleStrip(GLfloat zTrans, Vec2i* quadVtx, GLint vtxNum, GLint 
 void DrawGlPicRect(GLfloat zTrans, Recti* rect, GLint hVtx, GLint hTxc, GLfloat* txc, GLuint tex);
 /* The part of a picture laid at pixel rectangle img that falls inside rect widened by hideWidth
  * pixels on each side; the per-vertex opacity (hAlp) falls from 1 at rect's edges to 0 at the
- * widened edges. Moving img.x scrolls the picture through the window. */
+ * widened edges. Moving img.x scrolls the picture through the window. hAlp -1: the program has
+ * no opacity attribute and the opacity stream is left unbound. */
 void DrawGlHorRollPicRect(GLfloat zTrans, Recti* rect, GLint hVtx, GLint hTxc, GLint hAlp, GLint hideWidth,
                           Recti* img, GLuint tex);
 /* As DrawGlPicRect, rotated by degree (counter-clockwise on screen) about pixel (centX, centY). */

@@ -1377,10 +1377,8 @@ void NimboPart(cairo_t* cr, const PicCtx& c)
         SetColor(cr, Pal::Line, 0.6);
         cairo_set_line_width(cr, 8);
         cairo_stroke(cr);
-        for (int i = 0; i < 24; i++) {
-            double a = -M_PI / 2 + i * 2 * M_PI / 24 * 0.3;
-            cairo_arc(cr, cx, cy, r, a, a + 0.03);
-        }
+        // The bright head alone: a path of its own, so no chord joins it to the ring.
+        cairo_new_path(cr);
         cairo_arc(cr, cx, cy, r, -M_PI / 2, 0.4);
         SetColor(cr, Pal::Blue);
         cairo_set_line_width(cr, 8);
@@ -1389,10 +1387,13 @@ void NimboPart(cairo_t* cr, const PicCtx& c)
     } else if (n == "logo") {
         Emblem(cr, c.w / 2.0, c.h * 0.5, c.h * 0.42);
     } else if (n == "symbol") {
-        for (int i = 0; i < 5; i++) {
-            cairo_arc(cr, c.w / 2.0 + (i - 2) * 26, c.h / 2.0, 5, 0, 2 * M_PI);
-            SetColor(cr, Pal::Blue, 0.3 + 0.15 * i);
-            cairo_fill(cr);
+        // Dots at both ends, framing the notice that the page lays over the symbol's middle.
+        for (int i = 0; i < 3; i++) {
+            for (double x : {8.0 + i * 12, c.w - 8.0 - i * 12}) {
+                cairo_arc(cr, x, c.h / 2.0, 4, 0, 2 * M_PI);
+                SetColor(cr, Pal::Blue, 0.9 - 0.25 * i);
+                cairo_fill(cr);
+            }
         }
     } else Label(cr, c);
 }

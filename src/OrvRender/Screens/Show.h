@@ -7,6 +7,7 @@
 #define SHOW_H
 
 #include "OrvRender/Screens/ShowBasic.h"
+#include "OrvRender/Screens/ShowCharging.h"
 #include "OrvRender/Screens/ShowDriveState.h"
 #include "OrvRender/Screens/ShowDrivingOverlays.h"
 #include "OrvRender/Screens/ShowDrivingScene.h"
@@ -14,6 +15,8 @@
 #include "OrvRender/Screens/ShowModuleList.h"
 #include "OrvRender/Screens/ShowParking.h"
 #include "OrvRender/Screens/ShowTelltales.h"
+#include "OrvRender/Screens/ShowUpgrade.h"
 #include "OrvRender/Screens/ShowVehicleModules.h"
+#include "OrvRender/Screens/ShowVoiceFace.h"
 
 #endif
