@@ -8,6 +8,8 @@
 
 #include "OrvRender/Screens/ShowBasic.h"
 #include "OrvRender/Screens/ShowDriveState.h"
+#include "OrvRender/Screens/ShowMenus.h"
+#include "OrvRender/Screens/ShowPhone.h"
 #include "OrvRender/Screens/ShowTelltales.h"
 
 #endif
