@@ -665,7 +665,6 @@ TEST_F(MenuLeft, SoundLevelDigitsAndBar)
 {
     const Image* label = &tgaImg[TGA_menu_left_txt_voice_media];
     const Image* bar = &tgaImg[TGA_menu_left_progress_bar];
-    const Int32 w0 = pngImg[PNG_ui3_speed_digit_0].w;
     struct Case { UInt08 value; Int32 level; std::vector<Int32> digits; };
     const Case cases[] = {{5, 5, {5}}, {0, 0, {0}}, {15, 15, {1, 5}}, {29, 29, {2, 9}}, {31, 30, {3, 0}}};
     for (const Case& c : cases) {
@@ -673,6 +672,7 @@ TEST_F(MenuLeft, SoundLevelDigitsAndBar)
         MenuLeftValue[MENU_LEFT_VOICE_MEDIA] = c.value;
         ASSERT_EQ(ShowMenuLeft(MENU_LEFT_VOICE_MEDIA), 1);
         const ShowMenusView* v = ShowMenus_View();
+        const Int32 w0 = pngImg[PNG_ui3_speed_digit_0].w;  // loaded by the pop-up itself
         EXPECT_EQ(v->leftLevel, c.level);
         EXPECT_EQ(v->leftLabel, TGA_menu_left_txt_voice_media);
         ASSERT_EQ(v->leftDigitNum, (Int32)c.digits.size()) << "level " << (int)c.value;
