@@ -9,7 +9,7 @@ PACKAGES=(
   libglew-dev libglfw3-dev libgtk-3-dev libfreetype-dev libpng-dev libjpeg-dev
   libcjson-dev libssl-dev libcairo2-dev
   libx11-dev libxtst-dev xvfb xauth xdotool libgl1-mesa-dri libgtest-dev
-  fonts-noto-cjk python3-fonttools
+  fonts-noto-cjk python3-fonttools python3-canmatrix
 )
 
 missing=()

@@ -1,14 +1,18 @@
 // Benchmark of the render loop on this machine (software Mesa under Xvfb, 1920 x 720 framebuffer
 // object): frames per second of the busiest page so far (driving at 120 km/h, every telltale lit,
-// the greeting, speed limit, night off), and the time from the work mode going on to the first
-// logo frame and to the first normal-page frame, at the real tick. Prints figures; asserts nothing.
+// the greeting, speed limit, night off), the same page with both side panels showing their
+// heaviest modules next to it with the side-panel slots emptied, and the time from the work mode
+// going on to the first logo frame and to the first normal-page frame, at the real tick. Prints
+// figures; asserts nothing.
 //   bench_render_loop [FRAMES]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
+#include "HuSimImage.h"
 #include "OrvRender/Render.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Snapshot.h"
@@ -41,6 +45,79 @@ static void PowerOnTimes(const char* what)
     Clock::time_point page = Clock::now();
     printf("%s: work mode on -> end of the first logo frame %.0f ms (logo presented, then loading and the pause); "
            "-> first normal-page frame %.0f ms\n", what, Ms(on, logo), Ms(on, page));
+}
+
+// Milliseconds per frame over frames calls of Render.
+static double FrameMs(int frames)
+{
+    Clock::time_point a = Clock::now();
+    for (int i = 0; i < frames; i++) Render(nullptr);
+    return Ms(a, Clock::now()) / frames;
+}
+
+static bool WriteFile(const std::string& path, const void* data, size_t len)
+{
+    FILE* f = fopen(path.c_str(), "wb");
+    if (f == nullptr) return false;
+    bool ok = fwrite(data, 1, len, f) == len;
+    return fclose(f) == 0 && ok;
+}
+
+// The side panels at their heaviest: the energy module with a full history (892 graph rows) on the
+// left, the media module playing a song with a JPEG cover on the right (drawn once its element has
+// its slot), compared with the same page without the side-panel elements.
+static void SidePanels(int frames)
+{
+    for (int k = 0; k < 100; k++) {
+        char line[64];
+        snprintf(line, sizeof line, "frame 0B 00 00 00 00 00 00 01 %02X", 90 + (k * 37) % 50);
+        Run(line);
+        Run("frame 0B 00 00 00 00 00 00 01 FF");
+    }
+    char dir[] = "/tmp/bench-render-XXXXXX";
+    if (mkdtemp(dir) != nullptr) {
+        std::vector<uint8_t> px = HuSim_CoverPixels(300, 300, 3);
+        std::vector<uint8_t> jpeg = HuSim_EncodeJpeg(px.data(), 300, 300, 3, 85);
+        const std::string doc = "{\"enable\": \"1\", \"msgtype\": \"1\", \"music\": {\"song\": \"Blue Morning\", "
+                                "\"artist\": \"The Quiet Lanes\", \"status\": \"playing\", \"total\": \"245\", "
+                                "\"progress\": \"12\"}}";
+        const std::string json = std::string(dir) + "/music.json", cover = std::string(dir) + "/cover.jpg";
+        if (WriteFile(json, doc.data(), doc.size()) && WriteFile(cover, jpeg.data(), jpeg.size()))
+            Run("doc music " + json + " " + cover);
+        unlink(json.c_str());
+        unlink(cover.c_str());
+        rmdir(dir);
+    }
+    Run("frame 04 05 00 00 00 09 00 00 00");  // left energy, right media
+    for (int i = 0; i < 120; i++) Render(nullptr);  // the energy module has turned in
+    const double with = FrameMs(frames);
+
+    const RenderElements all = mRender_Elements;
+    RenderElements& e = mRender_Elements;
+    e.ShowLeftModuleList = nullptr; e.ShowRightModuleList = nullptr; e.ShowModuleClock = nullptr;
+    e.ShowModuleTrip = nullptr; e.ShowModuleEngCost = nullptr; e.ShowModuleVehicleStatus = nullptr;
+    e.ShowModuleMedia = nullptr; e.ShowModuleWeather = nullptr; e.ShowModuleNav = nullptr;
+    e.ShowModulePhone = nullptr;
+    for (int i = 0; i < 10; i++) Render(nullptr);
+    const double before = FrameMs(frames);
+    mRender_Elements = all;
+    printf("busiest page with the side panels (energy graph left, media with cover right%s): %.2f ms per frame "
+           "(%.1f frames/s); side-panel slots emptied (before): %.2f ms per frame (%.1f frames/s)\n",
+           all.ShowModuleMedia ? "" : ", media slot still empty", with, 1000.0 / with, before, 1000.0 / before);
+
+    // A new consumption sample rebuilds and uploads the whole graph in the next frame.
+    for (int i = 0; i < 10; i++) Render(nullptr);
+    Clock::time_point a = Clock::now();
+    for (int i = 0; i < frames; i++) {
+        char line[64];
+        snprintf(line, sizeof line, "frame 0B 00 00 00 00 00 00 01 %02X", 90 + (i * 37) % 50);
+        Run(line);
+        Render(nullptr);
+        Run("frame 0B 00 00 00 00 00 00 01 FF");
+    }
+    const double rebuild = Ms(a, Clock::now()) / frames;
+    printf("  a frame with a new consumption sample (graph of 892 rows rebuilt and uploaded): %.2f ms\n", rebuild);
+    Run("frame 04 00 00 00 00 00 00 00 00");
 }
 
 int main(int argc, char** argv)
@@ -90,7 +167,7 @@ int main(int argc, char** argv)
         printf("  %s: %.2f ms per frame (%.1f frames/s)\n", p.what, pm / frames, frames * 1000.0 / pm);
         mRender_Elements = all;
     }
-
+    SidePanels(frames);
     // Pages with the menus and the phone module, each next to the same page with those slots empty.
     struct Scene { const char* what; std::vector<std::string> lines; };
     const std::string contacts =

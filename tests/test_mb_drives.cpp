@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <ostream>
 #include <fstream>
 #include <set>
 #include <spawn.h>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "DriveScript.h"
+#include "support/MbSignalSnapshot.h"
 #include "Protocol/MainBoard_Bus.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Protocol/MainBoard_IIC_Sys.h"
@@ -104,6 +106,14 @@ TEST(DriveScript, BadLinesAreReportedWithTheirLine)
         {"0 00 00 00 00 00 00 00 00 00 loudly", "unexpected \"loudly\""},
         {"0 00 00 00 00 00 00 00 00 00 every 1 for 4294967295", "drive longer than 1000000 frames"},
         {"4294967295 00 00 00 00 00 00 00 00 00 every 1 times 2", "drive longer than 2^32 ms"},
+        {"0 set Sped 120", "unknown signal \"Sped\""},
+        {"0 set Speed", "expected: TIME set NAME VALUE"},
+        {"0 set Speed 120 Gear", "no value for Gear"},
+        {"0 set Speed 256", "bad value \"256\" of Speed"},
+        {"0 set Power 121", "bad value \"121\" of Power"},
+        {"0 set Gear Q", "bad value \"Q\" of Gear"},
+        {"0 set Speed 0..300 every 10 times 3", "bad value \"0..300\""},
+        {"0 set Speed 10 every 10", "every PERIOD for DURATION"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -114,6 +124,118 @@ TEST(DriveScript, BadLinesAreReportedWithTheirLine)
         EXPECT_EQ(error.rfind("my.drive:3: ", 0), 0u) << error;
         EXPECT_NE(error.find(c.says), std::string::npos) << error;
         EXPECT_TRUE(frames.empty());
+    }
+}
+
+namespace {
+
+struct Sent { UInt32 time; int frame; std::vector<UInt08> data; };
+bool operator==(const Sent& a, const Sent& b) { return a.time == b.time && a.frame == b.frame && a.data == b.data; }
+std::ostream& operator<<(std::ostream& o, const Sent& s)
+{
+    o << s.time << " F" << s.frame << ":";
+    for (UInt08 b : s.data) o << " " << (int)b;
+    return o;
+}
+
+std::vector<Sent> Sends(const std::vector<DriveFrame>& frames)
+{
+    std::vector<Sent> out;
+    for (const DriveFrame& f : frames) out.push_back({f.TimeMs, f.Frame, Data(f)});
+    return out;
+}
+
+}  // namespace
+
+TEST(DriveScript, SignalLinesChangeTheCurrentBytesAndSendTheFramesTheyChange)
+{
+    struct Case { const char* what; const char* text; std::vector<Sent> sent; };
+    const Case cases[] = {
+        {"one signal into a frame never sent", "0 set Speed 120\n", {{0, 0x00, {0x78, 0, 0, 0, 0, 0, 0, 0}}}},
+        {"on top of the bytes of the last raw frame",
+         "0 00 00 50 00 7D 04 40 09 00\n+500 set Gear D\n",
+         {{0, 0x00, {0, 0x50, 0, 0x7D, 0x04, 0x40, 0x09, 0}}, {500, 0x00, {0, 0x50, 0, 0x7D, 0x01, 0x40, 0x09, 0}}}},
+        {"value names with and without prefix, two frames in frame order",
+         "0 set LeftModuleID MODULE_L_TRIP WorkMode ON\n",
+         {{0, 0x00, {0, 0, 0, 0, 0, 0, 0x08, 0}}, {0, 0x04, {0x04, 0, 0, 0, 0, 0, 0, 0}}}},
+        {"a ramp on the signal's scale",
+         "0 set Power -250..250 every 100 times 3\n",
+         {{0, 0x00, {0, 0, 0, 0x00, 0, 0, 0, 0}}, {100, 0x00, {0, 0, 0, 0x7D, 0, 0, 0, 0}},
+          {200, 0x00, {0, 0, 0, 0xFA, 0, 0, 0, 0}}}},
+        {"overlapping lines see each other's changes",
+         "0 set Speed 10 every 100 times 2\n50 set Battery 80\n",
+         {{0, 0x00, {10, 0, 0, 0, 0, 0, 0, 0}}, {50, 0x00, {10, 80, 0, 0, 0, 0, 0, 0}},
+          {100, 0x00, {10, 80, 0, 0, 0, 0, 0, 0}}}},
+        {"a selected signal sets its selector",
+         "0 set ChargingTimeNeed 90\n", {{0, 0x04, {0, 0, 0, 0, 0x0F, 0, 0x00, 0x5A}}}},
+        {"a colour kept in frame 0B is sent with frame 0C that decodes it",
+         "0 0C 00 00 00 00 01 00 00 00\n10 set RadarColorF0 3\n",
+         {{0, 0x0C, {0, 0, 0, 0, 1, 0, 0, 0}}, {10, 0x0B, {0, 0, 3, 0, 0, 0, 0, 0}}, {10, 0x0C, {0, 0, 0, 0, 1, 0, 0, 0}}}},
+        {"a refused frame does not change the current bytes",
+         "0 set Speed 50 badsum\n10 set Battery 1\n",
+         {{0, 0x00, {50, 0, 0, 0, 0, 0, 0, 0}}, {10, 0x00, {0, 1, 0, 0, 0, 0, 0, 0}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(Sends(Parse(c.text)), c.sent);
+    }
+}
+
+TEST(Candump, ALogReadsBackAsTheFramesItWasWrittenFrom)
+{
+    std::vector<DriveFrame> drive;
+    std::string error;
+    ASSERT_TRUE(DriveScript_Load(std::string(MB_DRIVES_DIR) + "/city.drive", DRIVE_CAN_BASE_DEFAULT, &drive, &error)) << error;
+    for (UInt32 base : {0x100u, 0x18FF0000u}) {
+        SCOPED_TRACE(base);
+        char* text = nullptr;
+        size_t size = 0;
+        FILE* out = open_memstream(&text, &size);
+        DriveScript_WriteCandump(out, drive, base, "vcan0", 1765000000.5);
+        fclose(out);
+        std::string log(text, size);
+        free(text);
+        EXPECT_TRUE(DriveScript_IsCandump(log));
+        EXPECT_EQ(log.rfind(base == 0x100 ? "(1765000000.500000) vcan0 102#2EFE051A76000000\n"
+                                          : "(1765000000.500000) vcan0 18FF0002#2EFE051A76000000\n", 0), 0u) << log.substr(0, 80);
+        std::vector<DriveFrame> back;
+        ASSERT_TRUE(DriveScript_ParseCandump(log, "city.log", base, &back, &error)) << error;
+        EXPECT_EQ(Sends(back), Sends(drive));
+    }
+    // Times count from the first line; blank lines and comments are skipped.
+    std::vector<DriveFrame> frames;
+    ASSERT_TRUE(DriveScript_ParseCandump("# recorded\n(100.250000) can0 10B#0000000000000000\n\n"
+                                         "(101.000400) can1 100#7800000000000000\n", "x.log", 0x100, &frames, &error)) << error;
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0].Frame, 0x0B);
+    EXPECT_EQ(frames[1].TimeMs, 750u);
+    EXPECT_EQ(frames[1].Data[0], 0x78);
+    EXPECT_EQ(frames[1].Line, 4);
+}
+
+TEST(Candump, BadLinesAreReportedWithTheirLine)
+{
+    struct Case { const char* line; const char* says; };
+    const Case cases[] = {
+        {"(1.0) can0", "expected: (SECONDS) INTERFACE ID#DATA"},
+        {"(x) can0 100#0000000000000000", "bad time"},
+        {"(0.5) can0 100#0000000000000000", "time goes backwards"},
+        {"(2.0) can0 0FF#0000000000000000", "not a frame of base"},
+        {"(2.0) can0 200#0000000000000000", "not a frame of base"},
+        {"(2.0) can0 100#00000000000000", "eight data bytes"},
+        {"(2.0) can0 100#R", "remote and CAN FD"},
+        {"(2.0) can0 100##10000000000000000", "remote and CAN FD"},
+        {"(2.0) can0 1000#0000000000000000", "bad frame"},
+        {"(2.0) can0 100#00000000000000GG", "bad data"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        std::vector<DriveFrame> frames;
+        std::string error;
+        std::string text = std::string("(1.0) can0 100#0000000000000000\n") + c.line + "\n";
+        EXPECT_FALSE(DriveScript_ParseCandump(text, "my.log", 0x100, &frames, &error));
+        EXPECT_EQ(error.rfind("my.log:2: ", 0), 0u) << error;
+        EXPECT_NE(error.find(c.says), std::string::npos) << error;
     }
 }
 
@@ -136,7 +258,7 @@ void Play(const char* name, const std::function<void(const DriveFrame&)>& after)
 {
     std::vector<DriveFrame> frames;
     std::string error;
-    ASSERT_TRUE(DriveScript_Load(DrivePath(name), &frames, &error)) << error;
+    ASSERT_TRUE(DriveScript_Load(DrivePath(name), DRIVE_CAN_BASE_DEFAULT, &frames, &error)) << error;
     ASSERT_FALSE(frames.empty());
     ResetCar();
     for (size_t k = 0; k < frames.size(); k++) {
@@ -367,6 +489,26 @@ int RunMbSim(const std::vector<std::string>& args, std::string* output)
 
 }  // namespace
 
+TEST(ExampleDrives, ModuleListsOpenStepAndPickModulesOnBothPanels)
+{
+    Trace left, right, leftCursor, rightCursor, samples;
+    Play("modules.drive", [&](const DriveFrame&) {
+        left.Add(LeftModuleID);
+        right.Add(RightModuleID);
+        if (LeftModuleID == MODULE_L_LIST) leftCursor.Add(LeftListCursor);
+        if (RightModuleID == MODULE_R_LIST) rightCursor.Add(RightListCursor);
+        samples.Add(EnergyCostIdx);
+    });
+    EXPECT_EQ(left.values, std::vector<long>({MODULE_L_TRIP, MODULE_L_LIST, MODULE_L_VEHICLE_STATUS, MODULE_L_LIST,
+                                              MODULE_L_ENG_COST}));
+    EXPECT_EQ(right.values, std::vector<long>({MODULE_R_CLOCK, MODULE_R_LIST, MODULE_R_ENG_COST}));
+    EXPECT_EQ(leftCursor.values, std::vector<long>({2, 3, 4, 5, 6}));
+    EXPECT_EQ(rightCursor.values, std::vector<long>({0, 4}));
+    EXPECT_EQ(samples.values.size(), 20u) << "twenty samples, one history slot each";
+    EXPECT_EQ(EnergyCostIdx, 19);
+    EXPECT_EQ(EnergyCostP100m[EnergyCostIdx], 0x8C);
+}
+
 TEST(MbSim, PlaysADriveOntoTheBusAndReadsEveryAnswer)
 {
     ResetCar();
@@ -407,4 +549,55 @@ TEST(MbSim, PlaysADriveOntoTheBusAndReadsEveryAnswer)
     // A script error stops it before anything is sent.
     EXPECT_EQ(RunMbSim({"-a", addr, "/nonexistent.drive"}, &out), 1) << out;
     EXPECT_NE(out.find("/nonexistent.drive: cannot read"), std::string::npos) << out;
+}
+
+// A drive converted to a candump log with mb-sim, replayed by mb-sim onto the bus, leaves the
+// cluster's signals exactly as the drive itself does, and at a CAN base of one's choosing.
+TEST(MbSim, ReplaysACandumpLogOntoTheBusAsTheDriveItWasWrittenFrom)
+{
+    char log[] = "/tmp/mb-sim-log-XXXXXX";
+    close(mkstemp(log));
+    std::string out;
+    ASSERT_EQ(RunMbSim({"-n", "-b", "0x700", "-w", log, DrivePath("city.drive")}, &out), 0) << out;
+    std::ifstream logText(log);
+    std::string first;
+    std::getline(logText, first);
+    EXPECT_NE(first.find(" can0 702#2EFE051A76000000"), std::string::npos) << first;
+
+    ASSERT_EQ(MB_BUS_Open("[::1]:0"), 0);
+    std::string addr = "[::1]:" + std::to_string(MB_BUS_GetPort());
+    ResetCar();
+    ASSERT_EQ(RunMbSim({"-x", "0", "-q", "-a", addr, DrivePath("city.drive")}, &out), 0) << out;
+    MbSignalSnapshot fromDrive = MbTakeSnapshot();
+    ResetCar();
+    ASSERT_EQ(RunMbSim({"-x", "0", "-q", "-b", "0x700", "-a", addr, log}, &out), 0) << out;
+    MbSignalSnapshot fromLog = MbTakeSnapshot();
+    MB_BUS_Close();
+    EXPECT_EQ(fromLog, fromDrive);
+    EXPECT_EQ(Speed, 0);
+    EXPECT_EQ(TripRange, 318);
+    EXPECT_EQ(SpeedLimit, 30);
+
+    // Read with the wrong base, the log is refused at its first line.
+    EXPECT_EQ(RunMbSim({"-n", log}, &out), 1);
+    EXPECT_NE(out.find(":1: identifier 702 is not a frame of base 256"), std::string::npos) << out;
+    unlink(log);
+}
+
+TEST(MbSim, ListsTheSignalsAndWritesTheDbcFile)
+{
+    std::string out;
+    ASSERT_EQ(RunMbSim({"--signals"}, &out), 0) << out;
+    for (const char* line : {"F_0x00  Speed                            0|8@1  0..240 km/h",
+                             "F_0x00  Power                            24|8@1  x2-250  -250..250 kW",
+                             "F_0x00  TripRange                        40|10@1  0..999 km",
+                             "values: 0 MODULE_L_NULL, 1 MODULE_L_LIST"})
+        EXPECT_NE(out.find(line), std::string::npos) << line;
+    ASSERT_EQ(RunMbSim({"-b", "0x200", "--dbc"}, &out), 0) << out;
+    for (const char* line : {"BO_ 512 F_0x00: 8 MainBoard", " SG_ Power : 24|8@1+ (2,-250) [-250|250] \"kW\" Cluster",
+                             " SG_ TripRange : 40|10@1+ (1,0) [0|999] \"km\" Cluster",
+                             "VAL_ 512 Gear 0 \"GEAR_INVISIBLE\" 1 \"GEAR_D\"", " SG_ MenuID M : 0|4@1+",
+                             " SG_ MenuTemperature m2 : 8|8@1+", " SG_ SysTimeOfDayInMin_p1 : 5|3@1+ (256,0)",
+                             "SG_MUL_VAL_ 523 McuBltOpState MenuLeftId 0-7;"})
+        EXPECT_NE(out.find(line), std::string::npos) << line;
 }

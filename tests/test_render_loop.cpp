@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "DriveScript.h"
 #include "OrvRender/Render.h"
+#include "OrvRender/Res_Tga.h"
+#include "OrvRender/Screens/Show.h"
 #include "OrvTask.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
@@ -368,6 +371,82 @@ TEST_F(RenderLoop, NavigationTakesTheLeftPanelUntilTheDriverPicksAnother)
     RadarAlarm = 1;
     EXPECT_EQ(Frame(), "leftlist:255 clock:255 trip:255 nav:255 ");
     RadarAlarm = 0;
+}
+
+// The side-panel drive of mb-sim played into the page at its own times: both lists open, slide
+// one entry per step with the title following, acknowledge the confirmed module or close at once,
+// and the chosen modules take the panels.
+TEST_F(RenderLoop, ModuleDriveOpensBothListsAndPicksModules)
+{
+    std::vector<DriveFrame> drive;
+    std::string err;
+    ASSERT_TRUE(DriveScript_Load(std::string(MB_DRIVES_DIR) + "/modules.drive", DRIVE_CAN_BASE_DEFAULT, &drive, &err)) << err;
+    PowerOff();
+    Play({"fps 15"});
+
+    const ShowModuleListView* lists = ShowModuleList_View();
+    std::vector<int> centres[2];
+    std::vector<Int32> titles[2];
+    Int08 acknowledged[2] = {0, 0};
+    UInt32 now = 0;
+    auto frame = [&] {
+        Play({"frames 1"});
+        now += (UInt32)mFrameTimeMs;
+        for (int side = 0; side < 2; side++) {
+            const ShowModuleListSideView& v = lists->side[side];
+            if (!v.drawn) continue;
+            if (centres[side].empty() || centres[side].back() != v.preCursor) {
+                centres[side].push_back(v.preCursor);
+                titles[side].push_back(v.titleTga);
+            }
+            acknowledged[side] |= v.clickFeedback;
+        }
+    };
+    // The left list's answer on the first frame after each moment of the drive.
+    std::vector<std::pair<UInt32, Int08>> leftAfter;
+    for (size_t k = 0; k < drive.size(); k++) {
+        const DriveFrame& f = drive[k];
+        while (now < f.TimeMs) frame();
+        char line[64];
+        snprintf(line, sizeof line, "frame %02X %02X %02X %02X %02X %02X %02X %02X %02X", f.Frame, f.Data[0],
+                 f.Data[1], f.Data[2], f.Data[3], f.Data[4], f.Data[5], f.Data[6], f.Data[7]);
+        Play({line});
+        if (f.Frame == 0x04 && (k + 1 == drive.size() || drive[k + 1].TimeMs != f.TimeMs)) {
+            frame();
+            leftAfter.push_back({f.TimeMs, lists->side[0].drawn});
+            if (f.TimeMs == 10000) {
+                EXPECT_EQ(lists->side[0].clickFeedback, 1) << "vehicle status acknowledged";
+            }
+        }
+    }
+    for (int i = 0; i < 15; i++) frame();
+
+    EXPECT_EQ(centres[0], std::vector<int>({2, 3, 4, 5, 6})) << "one entry per step";
+    EXPECT_EQ(centres[1], std::vector<int>({0, 1, 2, 3, 4})) << "a jump of four slides through every entry";
+    EXPECT_EQ(titles[0], std::vector<Int32>({TGA_module_L0_text_trip, TGA_module_L0_text_energy,
+                                             TGA_module_L0_text_navigation, TGA_module_L0_text_status,
+                                             TGA_module_L0_text_media}));
+    EXPECT_EQ(titles[1].back(), TGA_module_L0_text_energy);
+    EXPECT_EQ(acknowledged[0], 1);
+    EXPECT_EQ(acknowledged[1], 1);
+    const std::vector<std::pair<UInt32, Int08>> expectLeft = {
+        {7000, 1}, {7800, 1}, {8400, 1}, {9000, 1}, {10000, 1}, {11000, 0}, {11100, 0},
+        {13000, 0}, {14000, 1}, {14500, 1}, {15500, 0},  // the energy module is not the centre's: closed at once
+    };
+    EXPECT_EQ(leftAfter, expectLeft);
+    EXPECT_EQ(LeftModuleID, MODULE_L_ENG_COST);
+    EXPECT_EQ(RightModuleID, MODULE_R_ENG_COST);
+    // Both panels show the energy module with the twenty samples of the drive in its graph.
+    EXPECT_EQ(ShowVehicleModules_View()->engGraphRows, 9 * 19 + 1);
+    auto orange = [](int x) {
+        std::vector<uint8_t> px = RenderTestGl_Read(x, 304, 318, 148);
+        int n = 0;
+        for (size_t i = 0; i < px.size(); i += 4) n += px[i] > 150 && px[i + 1] > 60 && px[i + 2] < 90;
+        return n;
+    };
+    EXPECT_GT(orange(275), 500);
+    EXPECT_GT(orange(275 + 1048), 500);
+    Play({"fps 60"});
 }
 
 TEST_F(RenderLoop, RightSideStateFollowsCallsMenusAndTheVoiceAssistant)

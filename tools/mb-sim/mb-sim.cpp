@@ -2,35 +2,57 @@
  * main-board bus (UDP on the loopback) at the times the script gives, and prints the answer frames
  * the cluster sends back.
  *
- * Usage: mb-sim [-a ADDR] [-x FACTOR] [-r COUNT] [-v | -q] [-n] DRIVE...
+ * Usage: mb-sim [-a ADDR] [-x FACTOR] [-r COUNT] [-v | -q] [-n] [-b BASE] [-w LOG [-i IFACE]] DRIVE...
+ *        mb-sim --signals
+ *        mb-sim [-b BASE] --dbc
  *   -a ADDR    the cluster's bus address; default $CLUSTER_MB_ADDR, else [::1]:8091
  *   -x FACTOR  time factor: 2 plays twice as fast, 0 sends without waiting (default 1)
  *   -r COUNT   plays the drives COUNT times (0: until interrupted; default 1)
  *   -v         prints every frame sent and every answer
  *   -q         prints only the summary
  *   -n         checks the drives and prints what they contain, sends nothing
- *   DRIVE      a drive script file, or - for standard input; several play one after the other
+ *   -b BASE    CAN identifier of frame 0x00 in candump logs and the DBC file (default 0x100)
+ *   -w LOG     also writes the frames of the drives as a candump log, at the drives' times
+ *              ("-": standard output); with -n nothing is sent, so this converts a drive
+ *   -i IFACE   interface name written in the log (default can0)
+ *   --signals  lists every signal: frame, bits, accepted values, unit, value names
+ *   --dbc      writes the frames and signals as a DBC file to standard output
+ *   DRIVE      a drive script or a candump log, or - for standard input; several play one after
+ *              the other
  * By default each frame sent is printed, and an answer only when it differs from the previous one.
  * Exit status: 0 when every frame that the cluster should accept was answered, 2 when answers are
  * missing or malformed, 1 for a usage or script error.
  *
- * Drive scripts. One frame per line; '#' starts a comment; blank lines are ignored.
+ * Drive scripts. One line per moment; '#' starts a comment; blank lines are ignored.
  *
- *   TIME FRAME B0 B1 B2 B3 B4 B5 B6 B7 [every PERIOD for DURATION | every PERIOD times COUNT] [badsum]
+ *   TIME FRAME B0 B1 B2 B3 B4 B5 B6 B7 [REPEAT] [badsum]
+ *   TIME set NAME VALUE [NAME VALUE]... [REPEAT] [badsum]
  *
  *   TIME      milliseconds from the start of the drive, or +N: N ms after the TIME of the previous
  *             line (its first send)
  *   FRAME     frame number, two hex digits (00 to 0E; higher numbers are sent too, and refused)
  *   Bn        data byte, two hex digits; or a ramp HH..HH, which goes evenly from the first value
  *             at the first send to the second at the last send of the line (rounded)
- *   every PERIOD for DURATION   sends the frame at TIME, TIME+PERIOD, ... up to TIME+DURATION
- *   every PERIOD times COUNT    sends the frame COUNT times, PERIOD ms apart
+ *   NAME      a signal as mb-sim --signals lists it (Speed, Gear, LeftModuleID, Indicator[6] ...)
+ *   VALUE     a decimal or 0x-hexadecimal number in the signal's unit, a value name in full
+ *             (MODULE_L_TRIP) or without its prefix (D for GEAR_D); or a ramp A..B of numbers
+ *   REPEAT    every PERIOD for DURATION: sends at TIME, TIME+PERIOD, ... up to TIME+DURATION
+ *             every PERIOD times COUNT: sends COUNT times, PERIOD ms apart
  *   badsum    sends a wrong checksum on purpose (the cluster refuses the frame)
  *
- * Lines may overlap in time: all frames are merged by time, and frames of the same time keep the
- * order of their lines. A speed ramp from 0 to 120 km/h over 10 s, gear D, power on:
+ * A set line changes its signals in the current bytes of their frames (those of the last frame
+ * of that number sent, zero at first) and sends each frame it changed; a signal carried only
+ * under a selector's value (TimeAVD under TimeSelector 2) sets the selector too. A value outside
+ * the field (Speed 256, Power 121: not a step of 2) or an unknown name is refused with its line.
+ * Lines may overlap in time: all lines are merged by time, and lines of the same time keep their
+ * order. A speed ramp from 0 to 120 km/h over 10 s, gear D, power on:
  *
- *   0      00  00..78 50 00 7D 01 40 09 00  every 100 for 10000
+ *   0      set WorkMode ON Gear D Battery 80
+ *   0      set Speed 0..120  every 100 for 10000
+ *
+ * A candump log ("(1700000000.250000) can0 100#0050007D01400900", as candump -l and python-can
+ * write it) plays the same way: each line is a frame at its time from the first line, its frame
+ * number the CAN identifier minus the base (-b).
  *
  * The checksum byte (frame number + the eight bytes, mod 256) is added by mb-sim. Example drives
  * are in tools/mb-sim/drives/. */
@@ -46,7 +68,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include <getopt.h>
+
 #include "DriveScript.h"
+#include "SignalDoc.h"
 #include "Protocol/MainBoard_Bus.h"
 
 namespace {
@@ -59,6 +84,11 @@ struct Options {
     long Repeat = 1;
     int Verbosity = 1;  // 0 quiet, 1 normal, 2 verbose
     bool CheckOnly = false;
+    bool ListSignals = false;
+    bool Dbc = false;
+    UInt32 CanBase = DRIVE_CAN_BASE_DEFAULT;
+    const char* LogPath = nullptr;
+    std::string Iface = "can0";
     std::vector<std::string> Drives;
 };
 
@@ -75,15 +105,29 @@ double NowMs()
 
 void Usage()
 {
-    fprintf(stderr, "usage: mb-sim [-a ADDR] [-x FACTOR] [-r COUNT] [-v | -q] [-n] DRIVE...\n");
+    fprintf(stderr, "usage: mb-sim [-a ADDR] [-x FACTOR] [-r COUNT] [-v | -q] [-n] [-b BASE] [-w LOG [-i IFACE]] DRIVE...\n"
+                    "       mb-sim --signals\n"
+                    "       mb-sim [-b BASE] --dbc\n");
 }
 
 bool ParseOptions(int argc, char** argv, Options* o)
 {
+    static const struct option longOptions[] = {
+        {"signals", no_argument, nullptr, 'S'}, {"dbc", no_argument, nullptr, 'D'}, {nullptr, 0, nullptr, 0}};
     int c;
-    while ((c = getopt(argc, argv, "a:x:r:vqnh")) != -1) {
+    while ((c = getopt_long(argc, argv, "a:x:r:vqnb:w:i:h", longOptions, nullptr)) != -1) {
         char* end = nullptr;
+        unsigned long base = 0;
         switch (c) {
+        case 'S': o->ListSignals = true; break;
+        case 'D': o->Dbc = true; break;
+        case 'b':
+            base = strtoul(optarg, &end, 0);
+            if (*end != '\0' || base > 0x1FFFFFFFul - 0xFF) return false;
+            o->CanBase = (UInt32)base;
+            break;
+        case 'w': o->LogPath = optarg; break;
+        case 'i': o->Iface = optarg; break;
         case 'a': o->Addr = optarg; break;
         case 'x':
             o->Factor = strtod(optarg, &end);
@@ -100,7 +144,7 @@ bool ParseOptions(int argc, char** argv, Options* o)
         }
     }
     for (int i = optind; i < argc; i++) o->Drives.push_back(argv[i]);
-    return !o->Drives.empty();
+    return o->ListSignals || o->Dbc || !o->Drives.empty();
 }
 
 void PrintBytes(const UInt08* b, int n)
@@ -217,15 +261,37 @@ private:
     UInt08 mLast[MB_BUS_DGRAM_LEN] = {};
 };
 
-void Describe(const std::string& path, const std::vector<DriveFrame>& frames)
+void Describe(FILE* out, const std::string& path, const std::vector<DriveFrame>& frames)
 {
     unsigned counts[256] = {};
     for (const DriveFrame& f : frames) counts[f.Frame]++;
-    printf("%s: %zu frames over %.1f s;", path.c_str(), frames.size(),
-           frames.empty() ? 0.0 : frames.back().TimeMs / 1000.0);
+    fprintf(out, "%s: %zu frames over %.1f s;", path.c_str(), frames.size(),
+            frames.empty() ? 0.0 : frames.back().TimeMs / 1000.0);
     for (int i = 0; i < 256; i++)
-        if (counts[i] != 0) printf(" F_0x%02X x%u", i, counts[i]);
-    printf("\n");
+        if (counts[i] != 0) fprintf(out, " F_0x%02X x%u", i, counts[i]);
+    fprintf(out, "\n");
+}
+
+// The drives one after the other, as they are played once, in candump form from the time now.
+bool WriteLog(const Options& o, const std::vector<std::vector<DriveFrame>>& drives)
+{
+    bool toStdout = strcmp(o.LogPath, "-") == 0;
+    FILE* f = toStdout ? stdout : fopen(o.LogPath, "w");
+    if (f == nullptr) {
+        fprintf(stderr, "mb-sim: cannot write %s: %s\n", o.LogPath, strerror(errno));
+        return false;
+    }
+    struct timespec now;
+    clock_gettime(CLOCK_REALTIME, &now);
+    double start = (double)now.tv_sec + now.tv_nsec / 1e9;
+    for (const std::vector<DriveFrame>& frames : drives) {
+        DriveScript_WriteCandump(f, frames, o.CanBase, o.Iface, start);
+        if (!frames.empty()) start += frames.back().TimeMs / 1000.0;
+    }
+    bool ok = fflush(f) == 0 && !ferror(f);
+    if (!toStdout) ok = fclose(f) == 0 && ok;
+    if (!ok) fprintf(stderr, "mb-sim: cannot write %s\n", o.LogPath);
+    return ok;
 }
 
 }  // namespace
@@ -238,17 +304,22 @@ int main(int argc, char** argv)
         Usage();
         return 1;
     }
+    if (o.ListSignals) SignalDoc_WriteList(stdout);
+    if (o.Dbc) SignalDoc_WriteDbc(stdout, o.CanBase);
+    if (o.ListSignals || o.Dbc) return 0;
     std::vector<std::vector<DriveFrame>> drives;
     for (const std::string& path : o.Drives) {
         std::vector<DriveFrame> frames;
         std::string error;
-        if (!DriveScript_Load(path, &frames, &error)) {
+        if (!DriveScript_Load(path, o.CanBase, &frames, &error)) {
             fprintf(stderr, "mb-sim: %s\n", error.c_str());
             return 1;
         }
-        if (o.CheckOnly) Describe(path, frames);
+        // With the log on standard output, the descriptions go to standard error.
+        if (o.CheckOnly) Describe(o.LogPath != nullptr && strcmp(o.LogPath, "-") == 0 ? stderr : stdout, path, frames);
         drives.push_back(std::move(frames));
     }
+    if (o.LogPath != nullptr && !WriteLog(o, drives)) return 1;
     if (o.CheckOnly) return 0;
 
     const char* addr = o.Addr != nullptr ? o.Addr : MB_BUS_ConfiguredAddr();

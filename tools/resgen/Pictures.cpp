@@ -100,15 +100,15 @@ void Label(cairo_t* cr, const PicCtx& c)
     TextBox(cr, t, s, bold, 0, 0, c.w, c.h, col);
 }
 
-/* Title pictures of the module list and the left menu: text in white, left aligned. */
+/* Title pictures of the module list: text in white, left aligned. The picture's left edge lies
+ * under the centre icon's rim, so the text starts a little to the right of it. */
 void Title(cairo_t* cr, const PicCtx& c)
 {
     auto it = Labels().find(c.name);
     std::string t = it != Labels().end() ? it->second : c.name;
-    double s = FitSize(cr, t, true, c.w, c.h * 0.8, c.h * 0.72);
-    cairo_text_extents_t te;
-    (void)te;
-    Text(cr, t, s, true, 0, c.h * 0.78, AL_LEFT, Pal::White);
+    const double indent = c.w * 0.1;
+    double s = FitSize(cr, t, true, c.w - indent, c.h * 0.8, c.h * 0.72);
+    Text(cr, t, s, true, indent, c.h * 0.78, AL_LEFT, Pal::White);
 }
 
 /* A pill button with a text. */
@@ -525,11 +525,13 @@ void CheckCar(cairo_t* cr, const PicCtx& c)
 }
 
 /* Vehicle-status module: the car from above and its opening parts, in one frame of reference
- * (all pictures of the family share the rectangle), with the body inside 20 % .. 80 % of x. */
+ * (all pictures of the family share the rectangle). The module draws the wheels 119 pixels apart
+ * from 17 pixels left of the rectangle, so the body lies inside 8 % .. 54 % of x, centred on that
+ * track (the room on the right takes the opened right doors). */
 void StatusCar(cairo_t* cr, const PicCtx& c)
 {
     const std::string& n = c.g[0];
-    double bx = c.w * 0.2, bw = c.w * 0.6;
+    double bx = c.w * 0.081, bw = c.w * 0.46;
     Rgb paint{0.55, 0.58, 0.64};
     if (n == "body") { CarTop(cr, bx, 0, bw, c.h, paint, false); return; }
     bool open = c.g[1] == "open";
@@ -539,7 +541,7 @@ void StatusCar(cairo_t* cr, const PicCtx& c)
         if (open) {
             double dir = left ? -1 : 1;
             cairo_move_to(cr, hx, c.h * y0);
-            cairo_line_to(cr, hx + dir * c.w * 0.17, c.h * (y0 + (y1 - y0) * 0.7));
+            cairo_line_to(cr, hx + dir * c.w * 0.1, c.h * (y0 + (y1 - y0) * 0.7));
             SetColor(cr, Pal::Red);
             cairo_set_line_width(cr, 6);
             cairo_stroke(cr);

@@ -17,6 +17,9 @@
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
+#include "Protocol/MainBoard_IIC_Sys.h"
+#include "Protocol/MainBoard_Signals.h"
+#include "DriveScript.h"
 #include "lib/OrvGL.h"
 #include "platform/OrvPlatform.h"
 #include "platform/OrvRenderWindow.h"
@@ -112,6 +115,42 @@ bool Snapshot_Fail(std::string* err, const std::string& msg)
     return false;
 }
 
+// Hands a frame to the codec as the bus does: checksum check, store, decode. false when refused.
+bool Snapshot_Deliver(UInt08 id, const UInt08* data8, bool badSum)
+{
+    UInt08 nine[9];
+    unsigned sum = id;
+    for (int i = 0; i < 8; i++) sum += nine[i] = data8[i];
+    nine[8] = (UInt08)(sum + (badSum ? 1 : 0));
+    if (MB_IIC_VerifyAndStore(id, nine) != 0) return false;
+    MB_IIC_DecodeData(id);
+    return true;
+}
+
+// "set NAME VALUE ...": the signals change in the frames' current bytes; the frames they change
+// are delivered, in frame order.
+bool Snapshot_SetSignals(const std::vector<std::string>& args, std::string* err)
+{
+    if (args.empty() || args.size() % 2 != 0) return Snapshot_Fail(err, "set needs NAME VALUE pairs");
+    UInt08 frames[ID_FRAME_R_NUM][8];
+    for (int id = 0; id < ID_FRAME_R_NUM; id++)
+        for (int k = 0; k < 8; k++) frames[id][k] = srcDataBuf[id][k].value;
+    UInt32 changed = 0;
+    for (size_t i = 0; i < args.size(); i += 2) {
+        const MbSignal* sig = MB_SIG_Find(args[i].c_str());
+        if (sig == nullptr) return Snapshot_Fail(err, "unknown signal " + args[i]);
+        long value = 0;
+        const char* why = "";
+        Int32 mask = -1;
+        if (MB_SIG_ParseValue(sig, args[i + 1].c_str(), &value, &why) == 0) mask = MB_SIG_Set(sig, value, frames, &why);
+        if (mask < 0) return Snapshot_Fail(err, "bad value " + args[i + 1] + " of " + args[i] + ": " + why);
+        changed |= (UInt32)mask;
+    }
+    for (UInt08 id = 0; id < ID_FRAME_R_NUM; id++)
+        if ((changed & (1u << id)) != 0) Snapshot_Deliver(id, frames[id], false);
+    return true;
+}
+
 }  // namespace
 
 void Snapshot_Begin(void)
@@ -154,6 +193,23 @@ bool Snapshot_Command(const std::string& rawLine, const std::string& baseDir, st
         }
         if (MB_IIC_VerifyAndStore((UInt08)id, data) != 0) return Snapshot_Fail(err, "frame refused (id or checksum)");
         MB_IIC_DecodeData((UInt08)id);
+        return true;
+    }
+    if (cmd == "set") return Snapshot_SetSignals(args, err);
+    if (cmd == "play") {
+        uint64_t base = DRIVE_CAN_BASE_DEFAULT;
+        if (args.empty() || args.size() > 2 || (args.size() == 2 && !Snapshot_ParseUInt(args[1], 0, 0x1FFFFF00u, &base)))
+            return Snapshot_Fail(err, "play needs a drive or candump file (and a CAN base)");
+        std::vector<DriveFrame> frames;
+        std::string why;
+        if (!DriveScript_Load(Snapshot_Resolve(baseDir, args[0]), (UInt32)base, &frames, &why)) return Snapshot_Fail(err, why);
+        // Each frame at its time from now; frames the cluster refuses (bad sum, number) are
+        // refused here too, silently, as on the bus.
+        const uint64_t start = mSnap_ElapsedMs;
+        for (const DriveFrame& f : frames) {
+            while (mSnap_ElapsedMs < start + f.TimeMs) Snapshot_Step();
+            Snapshot_Deliver(f.Frame, f.Data, f.BadSum);
+        }
         return true;
     }
     if (cmd == "doc" || cmd == "json") {

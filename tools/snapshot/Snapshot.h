@@ -9,6 +9,16 @@
  *       A main-board source frame: ID and bytes in hexadecimal ("00", "0B", "7D"). The checksum
  *       (ID + bytes, mod 256) is added unless CS is given. The frame goes through
  *       MB_IIC_VerifyAndStore and MB_IIC_DecodeData like a received one; a refused frame is an error.
+ *   set NAME VALUE [NAME VALUE]...
+ *       Signals by name, as mb-sim --signals lists them ("set Speed 120", "set Gear D",
+ *       "set LeftModuleID MODULE_L_TRIP"): each changes its field in the current bytes of its frame
+ *       (the last accepted ones), and every frame so changed is delivered like a received one.
+ *       An unknown name or a value outside the field is an error.
+ *   play FILE [BASE]
+ *       Plays a drive script or a candump log of mb-sim (relative to the scenario's folder): each
+ *       frame is delivered at its time from now, rendering at the frame rate in between; the
+ *       frame number of a candump line is its CAN identifier minus BASE (default 0x100). Frames
+ *       the cluster refuses (bad checksum, number above 0E) change nothing, as on the bus.
  *   doc SERVICE FILE [BINFILE]
  *       A head-unit document from a JSON file (and its binary part) applied through CDU_TCP_Decode.
  *       SERVICE is nav, music, radio, bluetooth, weather, account, notification, netradio, upgrade

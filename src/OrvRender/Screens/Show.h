@@ -9,7 +9,9 @@
 #include "OrvRender/Screens/ShowBasic.h"
 #include "OrvRender/Screens/ShowDriveState.h"
 #include "OrvRender/Screens/ShowMenus.h"
+#include "OrvRender/Screens/ShowModuleList.h"
 #include "OrvRender/Screens/ShowPhone.h"
 #include "OrvRender/Screens/ShowTelltales.h"
+#include "OrvRender/Screens/ShowVehicleModules.h"
 
 #endif
