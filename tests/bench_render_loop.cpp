@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 #include "HuSimImage.h"
@@ -197,6 +198,52 @@ static void ScreenPages(int frames)
     Run("frame 01 00 00 00 00 00 00 00 00");
 }
 
+// Pages with the menus and the phone module, each next to the same page with those slots empty.
+static void PhoneMenuPages(int frames)
+{
+    const RenderElements all = mRender_Elements;
+    struct Scene { const char* what; std::vector<std::string> lines; };
+    const std::string contacts =
+        "json bluetooth {\"enable\": \"1\", \"msgtype\": \"1\", \"btcall\": ["
+        "{\"title\": 1, \"name\": \"Alex Chen\", \"num\": \"13800000001\"}, "
+        "{\"title\": 2, \"name\": \"Bea\", \"num\": \"13800000002\"}, "
+        "{\"title\": 3, \"name\": \"Chris\", \"num\": \"13800000003\"}, "
+        "{\"title\": 4, \"name\": \"Dana\", \"num\": \"13800000004\"}]}";
+    const std::string call = "json bluetooth {\"enable\": \"1\", \"msgtype\": \"2\", \"incall\": "
+                             "{\"name\": \"Alex Chen\", \"num\": \"13800000001\", \"status\": \"%s\", "
+                             "\"action\": \"in\"}}";
+    auto callDoc = [&](const char* status) {
+        char buf[512];
+        snprintf(buf, sizeof(buf), call.c_str(), status);
+        return std::string(buf);
+    };
+    const Scene scenes[] = {
+        {"settings list", {"frame 07 21 00 00 00 00 00 00 00"}},
+        {"temperature screen", {"frame 07 02 0D 00 00 00 00 00 00"}},
+        {"phone contact list", {"frame 07 00 00 00 00 00 00 00 00", "frame 04 04 00 00 00 04 00 00 00", contacts,
+                                "frame 0B 00 11 00 00 00 00 01 FF"}},
+        {"phone call in progress", {callDoc("ring"), callDoc("connect")}},
+    };
+    auto perFrame = [&]() {
+        for (int i = 0; i < 30; i++) Render(nullptr);
+        Clock::time_point a = Clock::now();
+        for (int i = 0; i < frames; i++) Render(nullptr);
+        return Ms(a, Clock::now()) / frames;
+    };
+    for (const Scene& sc : scenes) {
+        for (const std::string& l : sc.lines) Run(l.c_str());
+        const double with = perFrame();
+        mRender_Elements.ShowModulePhone = nullptr;
+        mRender_Elements.ShowMenuNull = nullptr;
+        mRender_Elements.ShowMenuList = nullptr;
+        mRender_Elements.ShowMenuValueSetting = nullptr;
+        const double without = perFrame();
+        mRender_Elements = all;
+        printf("%s: %.2f ms per frame (%.1f frames/s); without the phone and menus %.2f ms (%.1f frames/s)\n",
+               sc.what, with, 1000.0 / with, without, 1000.0 / without);
+    }
+}
+
 int main(int argc, char** argv)
 {
     int frames = argc > 1 ? atoi(argv[1]) : 300;
@@ -245,7 +292,7 @@ int main(int argc, char** argv)
         mRender_Elements = all;
     }
     // The heavy pages, each beside itself with its elements left out.
-    static void (*const pages[])(int) = {SidePanels, DrivingPage, ScreenPages};
+    static void (*const pages[])(int) = {SidePanels, DrivingPage, ScreenPages, PhoneMenuPages};
     for (auto page : pages) page(frames);
     CleanUpRender(nullptr);
     RenderTestGl_Close();

@@ -78,7 +78,7 @@ typedef struct Struct_RenderElements {
     Int08 (*ShowModulePhone)(UInt08 phoneStatus, UInt08 moduleId);
     /* Menus. */
     void (*ShowMenuNull)(UInt08 menu);
-    void (*ShowMenuList)(UInt08 menu);
+    Int08 (*ShowMenuList)(UInt08 menu);
     void (*ShowMenuValueSetting)(Int08 menu);
     void (*ShowMenuMediaSrcSelecting)(UInt08 menu);
     void (*ShowMenuWindyModeSelecting)(UInt08 menu);

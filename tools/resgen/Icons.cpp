@@ -88,15 +88,23 @@ void Seat(cairo_t* cr, double dir)
     cairo_fill(cr);
     cairo_move_to(cr, 34, 34); cairo_line_to(cr, 30, 64); cairo_line_to(cr, 58, 66); cairo_line_to(cr, 62, 86);
     Stroke(cr, 7);
+    /* Bold arrows: the menus show these icons at about 36 pixels, where thin ones merge. */
     auto arrow = [&](double y, double dy) {
-        cairo_move_to(cr, 90, y); cairo_line_to(cr, 62, y + dy);
-        Stroke(cr, 5);
-        cairo_move_to(cr, 60, y + dy); cairo_line_to(cr, 70, y + dy - 7); cairo_line_to(cr, 70, y + dy + 7);
+        cairo_move_to(cr, 94, y); cairo_line_to(cr, 70, y + dy);
+        Stroke(cr, 8);
+        cairo_move_to(cr, 58, y + dy); cairo_line_to(cr, 74, y + dy - 11); cairo_line_to(cr, 74, y + dy + 11);
         cairo_close_path(cr); cairo_fill(cr);
     };
-    if (dir == -1 || dir == 0) arrow(30, 0);
-    if (dir == 1 || dir == 0) arrow(74, 0);
-    if (dir == 2) arrow(52, 0);
+    if (dir == -1 || dir == 0) arrow(24, 0);
+    if (dir == 1 || dir == 0) arrow(80, 0);
+    if (dir == 2) {
+        /* from both sides: one arrow in front of the chest, one behind the back */
+        arrow(48, 0);
+        cairo_move_to(cr, 2, 48); cairo_line_to(cr, 16, 48);
+        Stroke(cr, 8);
+        cairo_move_to(cr, 26, 48); cairo_line_to(cr, 12, 37); cairo_line_to(cr, 12, 59);
+        cairo_close_path(cr); cairo_fill(cr);
+    }
 }
 
 void Book(cairo_t* cr)

@@ -669,6 +669,38 @@ void Decoration(cairo_t* cr, const PicCtx& c)
     Glow(cr, c.w / 2.0, c.h / 2.0, c.h, Pal::Blue, 0.5);
 }
 
+/* The band behind the selected contact of the phone list: laid at (1244, 249), it marks the
+ * middle row (name and number, screen y 322 to 410) with a soft blue band, hairlines above and
+ * below that fade towards the ends, and an accent bar left of the texts. */
+void PhoneListSelection(cairo_t* cr, const PicCtx& c)
+{
+    const double top = 73, bottom = 161, left = 60, right = c.w - 40;
+    cairo_pattern_t* band = cairo_pattern_create_linear(left, 0, right, 0);
+    cairo_pattern_add_color_stop_rgba(band, 0, 0.18, 0.55, 1.0, 0);
+    cairo_pattern_add_color_stop_rgba(band, 0.25, 0.18, 0.55, 1.0, 0.16);
+    cairo_pattern_add_color_stop_rgba(band, 0.75, 0.18, 0.55, 1.0, 0.16);
+    cairo_pattern_add_color_stop_rgba(band, 1, 0.18, 0.55, 1.0, 0);
+    cairo_rectangle(cr, left, top, right - left, bottom - top);
+    cairo_set_source(cr, band);
+    cairo_fill(cr);
+    cairo_pattern_destroy(band);
+    for (double y : {top, bottom}) {
+        cairo_pattern_t* line = cairo_pattern_create_linear(left, 0, right, 0);
+        cairo_pattern_add_color_stop_rgba(line, 0, 0.18, 0.55, 1.0, 0);
+        cairo_pattern_add_color_stop_rgba(line, 0.5, 0.18, 0.55, 1.0, 0.8);
+        cairo_pattern_add_color_stop_rgba(line, 1, 0.18, 0.55, 1.0, 0);
+        cairo_move_to(cr, left, y);
+        cairo_line_to(cr, right, y);
+        cairo_set_source(cr, line);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        cairo_pattern_destroy(line);
+    }
+    RoundRect(cr, 120, top + 16, 6, bottom - top - 32, 3);
+    SetColor(cr, Pal::Blue, 1.0);
+    cairo_fill(cr);
+}
+
 /* Menu icons: the active ones in blue circles, the grey ones plain. */
 void MenuIcon(cairo_t* cr, const PicCtx& c)
 {
@@ -1551,7 +1583,9 @@ const Rule kRules[] = {
     {"PNG_module_media_progress_cursor", 20, 68, true, Bar},
     {"PNG_module_media_shadow", 460, 40, true, ShadowPic},
     /* right menu */
-    {"PNG_menu_right_icon_([a-z_]+)", 80, 80, true, MenuIcon},
+    /* The value screens' icons stand alone; the list icons leave room for the label at x + 35. */
+    {"PNG_menu_right_icon_(set[a-z]+)", 80, 80, true, MenuIcon},
+    {"PNG_menu_right_icon_([a-z_]+)", 60, 60, true, MenuIcon},
     {"PNG_menu_right_shadow", 500, 40, true, ShadowPic},
     {"PNG_menu_right_value_set_bg", 520, 390, true, PanelBg},
     {"PNG_menu_right_value_set_pcursor", 40, 40, true, Bar},
@@ -1580,7 +1614,7 @@ const Rule kRules[] = {
     {"PNG_module_phone_icon_waiting", 40, 40, true, Spinner},
     {"PNG_module_phone_(incall_bg|list_bg)", 470, 330, true, PanelBg},
     {"PNG_module_phone_speaking_bg", 470, 300, true, PanelBg},
-    {"PNG_module_phone_list_select_dec", 560, 80, true, Decoration},
+    {"PNG_module_phone_list_select_dec", 560, 200, true, PhoneListSelection},
     {"PNG_module_phone_shadow", 470, 40, true, ShadowPic},
     {"PNG_module_phone_tips_list_loading", 320, 40, true, Label},
     {"PNG_module_phone_tips_no_record", 250, 40, true, Label},
@@ -1664,8 +1698,8 @@ const Rule kRules[] = {
     {"TGA_led_[A-Za-z0-9_]+", 56, 56, true, Lamp},
     {"TGA_menu_2nd_bg", 520, 390, true, PanelBg},
     {"TGA_menu_2nd_icon_(temp_bg|temp_progress)", 80, 80, true, PlainIcon},
-    {"TGA_menu_2nd_icon_([a-z_]+)", 80, 80, true, MenuIcon},
-    {"TGA_menu_icon_([a-z_]+)", 80, 80, true, MenuIcon},
+    {"TGA_menu_2nd_icon_([a-z_]+)", 60, 60, true, MenuIcon},
+    {"TGA_menu_icon_([a-z_]+)", 60, 60, true, MenuIcon},
     {"TGA_menu_2nd_value_set_cursor", 40, 40, true, Bar},
     {"TGA_menu_2nd_value_set_progress(_bg)?", 16, 280, true, Bar},
     {"TGA_menu_left_acc_(\\d)", 220, 40, true, LeftAcc},
