@@ -8,6 +8,7 @@
 
 #include "OrvRender/Screens/ShowBasic.h"
 #include "OrvRender/Screens/ShowDriveState.h"
+#include "OrvRender/Screens/ShowHintAlarm.h"
 #include "OrvRender/Screens/ShowModuleList.h"
 #include "OrvRender/Screens/ShowTelltales.h"
 #include "OrvRender/Screens/ShowVehicleModules.h"
