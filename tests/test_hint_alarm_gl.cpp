@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "OrvRender/Render.h"
 #include "OrvRender/RenderState.h"
 #include "OrvRender/RenderUtils.h"
 #include "OrvRender/Res_BmpPool.h"
@@ -714,6 +715,36 @@ TEST_F(HintAlarmGl, UnknownIdsDrawNothing)
         EXPECT_EQ(V()->alarmLatched, id);
         EXPECT_EQ(LitBox(Recti{600, 400, 720, 320}, 10).w, 0);
     }
+}
+
+// ---- On the page ----------------------------------------------------------------------------------
+
+// The committed scenario through the whole render loop: the head hint with its band on the
+// driving page, then, the hint gone, an alarm dialog. Last, since the render loop takes over the
+// renderer's state.
+TEST_F(HintAlarmGl, PopUpsShowOnTheDrivingPage)
+{
+    Snapshot_Begin();
+    std::string err;
+    ASSERT_TRUE(Snapshot_RunFile(std::string(SNAPSHOT_SCENARIOS) + "/hints.scn", &err)) << err;
+    EXPECT_TRUE(Snapshot_WritePng(std::string(SNAPSHOT_DIR) + "/hints-page.png", Snapshot_ReadPicture(), 1920, 720));
+    const ShowHintAlarmView* v = V();
+    EXPECT_EQ(v->hintDrawn, 1);
+    EXPECT_EQ(v->hintLatched, ID_HINT_WATCH_OUT_2);
+    EXPECT_EQ(v->hintInvAlphaTxt, 0.0f);
+    EXPECT_EQ(v->hintBand, 1);
+    EXPECT_EQ(v->alarmDrawn, 0);
+    for (int i = 0; i < 2; i++) EXPECT_GT(LitBox(v->hintLine[i].rect, 120).w, v->hintLine[i].rect.w * 3 / 4);
+
+    for (const char* l : {"frame 02 2E FE 05 1A 76 00 9C 00", "wait 1500"})
+        ASSERT_TRUE(Snapshot_Command(l, SNAPSHOT_DIR, &err)) << l << ": " << err;
+    EXPECT_TRUE(Snapshot_WritePng(std::string(SNAPSHOT_DIR) + "/alarms-page.png", Snapshot_ReadPicture(), 1920, 720));
+    EXPECT_EQ(v->hintDrawn, 0);
+    EXPECT_EQ(v->alarmDrawn, 1);
+    EXPECT_EQ(v->alarmLatched, ID_ALARM_FACE_REPEAT);
+    EXPECT_EQ(v->alarmButton, SHOW_HA_PNG(PNG_alert_dialog_confirm_single_change));
+    EXPECT_GT(LitBox(v->alarmLine.rect, 120).w, v->alarmLine.rect.w * 3 / 4);
+    CleanUpRender(nullptr);
 }
 
 }  // namespace
