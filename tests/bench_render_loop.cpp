@@ -166,6 +166,17 @@ int main(int argc, char** argv)
         printf("  %s: %.2f ms per frame (%.1f frames/s)\n", p.what, pm / frames, frames * 1000.0 / pm);
         mRender_Elements = all;
     }
+    // The same page with both pop-ups shown: the head hint with its blink band (the watch-out bit
+    // is among the lamps) and an alarm dialog; then both gone again.
+    Run("frame 02 2E FE 05 1A 76 42 9C 00");
+    for (int i = 0; i < 120; i++) Render(nullptr);  // both faded in
+    Clock::time_point h0 = Clock::now();
+    for (int i = 0; i < frames; i++) Render(nullptr);
+    double hm = Ms(h0, Clock::now());
+    printf("busiest page with the head hint, its band and an alarm dialog: %.2f ms per frame (%.1f frames/s)\n",
+           hm / frames, frames * 1000.0 / hm);
+    Run("frame 02 2E FE 05 1A 76 00 00 00");
+    for (int i = 0; i < 120; i++) Render(nullptr);  // both faded out
     SidePanels(frames);
     CleanUpRender(nullptr);
     RenderTestGl_Close();
