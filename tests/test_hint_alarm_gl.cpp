@@ -530,9 +530,12 @@ TEST_F(HintAlarmGl, LinkFailureHintWinsOverHintsOnceTheShownTextHasFaded)
     EXPECT_EQ(V()->hintInvAlphaTxt, 0.0f);
     EXPECT_EQ(V()->hintLine[1].rect.w, 0) << "one line";
 
-    // A hint fully shown keeps its text while it stays requested ...
+    // The link comes back: the failure text goes at once, and the next hint latches as usual.
     IicComStatus = IIC_COM_NORMAL;
+    EXPECT_EQ(ShowHintInfo(0), 0);
     ASSERT_TRUE(ShowHint(ID_HINT_SWITCHED_TO_N));
+
+    // A hint fully shown keeps its text while it stays requested ...
     IicComStatus = IIC_COM_EXCEPTION;
     Hint(ID_HINT_SWITCHED_TO_N, 50, 10);
     EXPECT_EQ(Shown(V()->hintLine[0].codes), Text(str_hint_switched_to_n_1_idx));

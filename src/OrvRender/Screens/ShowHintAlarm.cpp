@@ -126,6 +126,10 @@ static Int32 ShowHa_Rasterise(Int32 slot, const UInt32* codes)
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    // Clamped: a squeezed line is filtered, and a repeating texture would bleed the last glyph's
+    // edge into the first.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, w, SHOW_HA_BMP_H, 0, GL_ALPHA, GL_UNSIGNED_BYTE, bmpPool[slot]);
     glGetError();
     return w;
