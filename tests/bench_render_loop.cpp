@@ -244,6 +244,21 @@ static void PhoneMenuPages(int frames)
     }
 }
 
+// The busiest page with both pop-ups shown: the head hint with its blink band (the watch-out bit
+// is among the lamps) and an alarm dialog; then both gone again.
+static void HintAlarmPage(int frames)
+{
+    Run("frame 02 2E FE 05 1A 76 42 9C 00");
+    for (int i = 0; i < 120; i++) Render(nullptr);  // both faded in
+    Clock::time_point h0 = Clock::now();
+    for (int i = 0; i < frames; i++) Render(nullptr);
+    double hm = Ms(h0, Clock::now());
+    printf("busiest page with the head hint, its band and an alarm dialog: %.2f ms per frame (%.1f frames/s)\n",
+           hm / frames, frames * 1000.0 / hm);
+    Run("frame 02 2E FE 05 1A 76 00 00 00");
+    for (int i = 0; i < 120; i++) Render(nullptr);  // both faded out
+}
+
 int main(int argc, char** argv)
 {
     int frames = argc > 1 ? atoi(argv[1]) : 300;
@@ -292,7 +307,7 @@ int main(int argc, char** argv)
         mRender_Elements = all;
     }
     // The heavy pages, each beside itself with its elements left out.
-    static void (*const pages[])(int) = {SidePanels, DrivingPage, ScreenPages, PhoneMenuPages};
+    static void (*const pages[])(int) = {HintAlarmPage, SidePanels, DrivingPage, ScreenPages, PhoneMenuPages};
     for (auto page : pages) page(frames);
     CleanUpRender(nullptr);
     RenderTestGl_Close();

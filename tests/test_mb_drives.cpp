@@ -450,6 +450,22 @@ TEST(ExampleDrives, TelltaleBurstLightsEveryLampAloneAndThenAllAtOnce)
     for (int b = 0; b < 8; b++) EXPECT_EQ(Indicator[b].value, 0) << "all off at the end";
 }
 
+TEST(ExampleDrives, HintsAndAlarmsWalkThroughTheirSelection)
+{
+    Trace hint, alarm, band;
+    Play("hints.drive", [&](const DriveFrame& f) {
+        hint.Add(HintID);
+        alarm.Add(AlarmID);
+        if (HintID == ID_HINT_WATCH_OUT_1 || HintID == ID_HINT_WATCH_OUT_2)
+            band.Add((Indicator[7].value & 0x80) != 0);
+        EXPECT_EQ(WorkMode, WORK_MODE_ON) << "line " << f.Line;
+        EXPECT_EQ(Indicator[7].value & 0x60, 0) << "no upgrade or charging screen over the pop-ups";
+    });
+    EXPECT_EQ(hint.values, std::vector<long>({0, 1, 7, 67, 75, 47, 48, 63, 65, 66, 52, 0, 44, 0}));
+    EXPECT_EQ(alarm.values, std::vector<long>({0, 1, 5, 3, 4, 12, 38, 39, 45, 9, 53, 0}));
+    EXPECT_EQ(band.values, std::vector<long>({0, 1, 0})) << "the watch-out band off, on, off";
+}
+
 // ---- mb-sim on the bus ------------------------------------------------------------------------
 
 namespace {

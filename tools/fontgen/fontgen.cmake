@@ -15,20 +15,6 @@ endif()
 
 set(ORV_FONTGEN_DIR ${CMAKE_SOURCE_DIR}/tools/fontgen)
 
-# Texts: Res_TxtBasic.txt and Res_TxtHintAlarm.txt become the code tables and glyph-index arrays.
-set(ORV_GEN_DIR ${CMAKE_BINARY_DIR}/gen)
-foreach(txt Res_TxtBasic Res_TxtHintAlarm)
-  set(src ${CMAKE_SOURCE_DIR}/src/OrvRender)
-  set(out ${ORV_GEN_DIR}/OrvRender/${txt}.cpp)
-  add_custom_command(OUTPUT ${out}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${ORV_GEN_DIR}/OrvRender
-    COMMAND ${ORV_SYSTEM_PYTHON} ${ORV_FONTGEN_DIR}/gen_texts.py ${src}/${txt}.txt ${src}/${txt}.h
-      ${out}
-    DEPENDS ${ORV_FONTGEN_DIR}/gen_texts.py ${src}/${txt}.txt ${src}/${txt}.h
-    COMMENT "texts ${txt}" VERBATIM)
-  target_sources(orv_render PRIVATE ${out})
-endforeach()
-
 # Fonts: the simplified-Chinese face (index 2) of Noto Sans CJK, regular and bold, as single-face
 # files under the names the font table uses.
 set(ORV_FONT_OUTPUTS)
@@ -46,3 +32,30 @@ foreach(pair "Halvik-Regular.ttf:NotoSansCJK-Regular.ttc" "Halvik-Medium.ttf:Not
 endforeach()
 add_custom_target(res_font DEPENDS ${ORV_FONT_OUTPUTS})
 add_dependencies(res res_font)
+
+# Texts: Res_TxtBasic.txt and Res_TxtHintAlarm.txt become the code tables and glyph-index arrays.
+# Each table is checked against the fonts it is drawn with (the basic table feeds the atlases of
+# both weights, the hint and alarm texts are rasterised in the medium weight): a character without
+# a glyph stops the build instead of leaving a gap on screen.
+set(ORV_GEN_DIR ${CMAKE_BINARY_DIR}/gen)
+set(ORV_FONT_REGULAR ${ORV_RES_DIR}/font/Halvik-Regular.ttf)
+set(ORV_FONT_MEDIUM ${ORV_RES_DIR}/font/Halvik-Medium.ttf)
+foreach(txt_fonts "Res_TxtBasic:${ORV_FONT_REGULAR}:${ORV_FONT_MEDIUM}" "Res_TxtHintAlarm:${ORV_FONT_MEDIUM}")
+  string(REPLACE ":" ";" txt_fonts ${txt_fonts})
+  list(POP_FRONT txt_fonts txt)
+  set(font_args)
+  foreach(font ${txt_fonts})
+    list(APPEND font_args --font ${font})
+  endforeach()
+  set(src ${CMAKE_SOURCE_DIR}/src/OrvRender)
+  set(out ${ORV_GEN_DIR}/OrvRender/${txt}.cpp)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ORV_GEN_DIR}/OrvRender
+    COMMAND ${ORV_SYSTEM_PYTHON} ${ORV_FONTGEN_DIR}/gen_texts.py ${src}/${txt}.txt ${src}/${txt}.h
+      ${out} ${font_args}
+    DEPENDS ${ORV_FONTGEN_DIR}/gen_texts.py ${src}/${txt}.txt ${src}/${txt}.h ${txt_fonts}
+    COMMENT "texts ${txt}" VERBATIM)
+  target_sources(orv_render PRIVATE ${out})
+endforeach()
+# The fonts are made once, by res_font, before the render library looks at them.
+add_dependencies(orv_render res_font)

@@ -2,13 +2,15 @@
 """Turns a readable text file (Res_TxtBasic.txt, Res_TxtHintAlarm.txt) into the C++ source of its
 character table and glyph-index strings.
 
-    gen_texts.py TEXTS HEADER OUTPUT
+    gen_texts.py TEXTS HEADER OUTPUT [--font FONT]...
 
 TEXTS holds the table line, the texts and the extra characters (see the file itself). HEADER is
 the committed header that declares the table size and, in its X(name, count) list, every text
-with its glyph count. The generator refuses (exit status 1, one line per problem) a text that is
-missing, unknown or of the wrong length, a table that does not come out at exactly the declared
-size, and a repeated extra character. The output is the same bytes for the same input.
+with its glyph count. Each FONT is a TrueType file the table is drawn with: every character of
+the table must have a glyph there, since a missing one would show as an empty gap on screen. The
+generator refuses (exit status 1, one line per problem) a text that is missing, unknown or of the
+wrong length, a table that does not come out at exactly the declared size, a repeated extra
+character and a character that a font lacks. The output is the same bytes for the same input.
 """
 import json
 import re
@@ -87,6 +89,20 @@ def build_table(size, ascii_run, texts, extra):
     return codes, problems
 
 
+def missing_glyphs(codes, texts, font_path):
+    """One problem per table character without a glyph in the font, naming a text that uses it."""
+    from fontTools.ttLib import TTFont
+    cmap = TTFont(font_path, lazy=True).getBestCmap() or {}
+    user = {}
+    for name, text in texts:
+        for ch in text:
+            user.setdefault(ord(ch), name)
+    font_name = font_path.replace("\\", "/").split("/")[-1]
+    return ["%r (U+%04X, %s) has no glyph in %s"
+            % (chr(c), c, user.get(c, "extra"), font_name)
+            for c in codes if c > 0x20 and c not in cmap]
+
+
 def comment(text):
     return text.replace("*/", "* /")
 
@@ -96,9 +112,16 @@ def shown(code):
 
 
 def main():
-    if len(sys.argv) != 4:
-        fail(["usage: gen_texts.py TEXTS HEADER OUTPUT"])
-    texts_path, header_path, out_path = sys.argv[1:]
+    args, fonts = sys.argv[1:], []
+    while "--font" in args:
+        at = args.index("--font")
+        if at + 1 >= len(args):
+            fail(["usage: gen_texts.py TEXTS HEADER OUTPUT [--font FONT]..."])
+        fonts.append(args[at + 1])
+        del args[at:at + 2]
+    if len(args) != 3:
+        fail(["usage: gen_texts.py TEXTS HEADER OUTPUT [--font FONT]..."])
+    texts_path, header_path, out_path = args
     (table, size, ascii_run), texts, extra = parse_texts(texts_path)
     counts, order, tables = parse_header(header_path)
 
@@ -123,6 +146,9 @@ def main():
             problems.append("%s has no text" % name)
     codes, table_problems = build_table(size, ascii_run, texts, extra)
     problems += table_problems
+    if not table_problems:
+        for font in fonts:
+            problems += missing_glyphs(codes, texts, font)
     if problems:
         fail(problems)
 

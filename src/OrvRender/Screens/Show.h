@@ -11,6 +11,7 @@
 #include "OrvRender/Screens/ShowDriveState.h"
 #include "OrvRender/Screens/ShowDrivingOverlays.h"
 #include "OrvRender/Screens/ShowDrivingScene.h"
+#include "OrvRender/Screens/ShowHintAlarm.h"
 #include "OrvRender/Screens/ShowInfoModules.h"
 #include "OrvRender/Screens/ShowMenus.h"
 #include "OrvRender/Screens/ShowModuleList.h"
