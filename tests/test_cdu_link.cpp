@@ -42,7 +42,7 @@ bool WaitFor(const std::function<bool()>& pred, int timeoutMs)
 }
 
 // The marker the worker leaves when a connection has ended and the store has been reset.
-bool ServerIdle() { return CduComSrvPnt == 0x2017 || CduComSrvPnt == 0x1001; }
+bool ServerIdle() { return OrvShared_Load(CduComSrvPnt) == 0x2017 || OrvShared_Load(CduComSrvPnt) == 0x1001; }
 
 struct Client {
     int fd = -1;
@@ -300,7 +300,7 @@ TEST_F(CduLink, EndRequestIsAcknowledgedThenTheConnectionCloses)
 TEST_F(CduLink, PhoneActionsWaitForTheStartAndGoOutInOrder)
 {
     Client hu;
-    ASSERT_TRUE(WaitFor([] { return CduComSrvPnt >= 0x2000 && CduComSrvPnt != 0x2017; }, 2000));
+    ASSERT_TRUE(WaitFor([] { return OrvShared_Load(CduComSrvPnt) >= 0x2000 && OrvShared_Load(CduComSrvPnt) != 0x2017; }, 2000));
     // Records as the phone module fills them: complete before the bit is set.
     auto fill = [](ReqBlueTooth& r, const char* name, const char* num, Int08 status) {
         snprintf((char*)r.Name, sizeof(r.Name), "%s", name);

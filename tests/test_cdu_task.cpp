@@ -76,7 +76,7 @@ TEST(CduTask, ServingTheInvalidSocketOfAFailedAcceptEndsAtOnce)
     CDU_TCP_Serve(INVALID_SOCKET, &quit);
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(ms, 500);
-    EXPECT_EQ(CduComSrvPnt, 0x2017u);
+    EXPECT_EQ(OrvShared_Load(CduComSrvPnt), 0x2017u);
     EXPECT_EQ(MusicInfo.Enable, 0) << "the store was reset";
     EXPECT_NE(MusicInfo.UpdMusic, upd);
 }
@@ -90,7 +90,7 @@ TEST(CduTask, WithoutTheNetworkNoServerOpensAndStopReturns)
     EXPECT_EQ(gCduCommunication.GetState(), OrvTask_Running);
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
     EXPECT_EQ(CDUC_Task_ListenPort(), 0);
-    EXPECT_EQ(CduComSrvPnt, 0x1001u) << "the store was reset, then the worker waits";
+    EXPECT_EQ(OrvShared_Load(CduComSrvPnt), 0x1001u) << "the store was reset, then the worker waits";
     auto start = std::chrono::steady_clock::now();
     gCduCommunication.Stop();
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();

@@ -64,7 +64,7 @@ protected:
     }
     void SetUp() override
     {
-        for (int i = 0; i < 500 && !(CduComSrvPnt == 0x2017 || CduComSrvPnt == 0x1001); i++)
+        for (int i = 0; i < 500 && !(OrvShared_Load(CduComSrvPnt) == 0x2017 || OrvShared_Load(CduComSrvPnt) == 0x1001); i++)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     static std::string Sim() { return std::string(HU_SIM_EXE) + " --port " + std::to_string(CDUC_Task_ListenPort()); }

@@ -39,7 +39,7 @@ bool WaitFor(const std::function<bool()>& pred, int timeoutMs)
     return true;
 }
 
-bool ServerIdle() { return CduComSrvPnt == 0x2017 || CduComSrvPnt == 0x1001; }
+bool ServerIdle() { return OrvShared_Load(CduComSrvPnt) == 0x2017 || OrvShared_Load(CduComSrvPnt) == 0x1001; }
 
 bool Exists(const std::string& path)
 {
