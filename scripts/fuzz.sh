@@ -11,6 +11,7 @@
 # $FUZZ_BUILD_DIR/fuzz/findings/ and can be replayed with `$FUZZ_BUILD_DIR/fuzz/TARGET FILE`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/setup.sh --hardening --no-build
 
 RUNS=20000
 SECONDS_MAX=0

@@ -3,11 +3,12 @@
 #   asan  AddressSanitizer + UndefinedBehaviorSanitizer: every test of the suite (benchmarks
 #         excepted), headless like scripts/test.sh. Any report fails its test.
 #   tsan  ThreadSanitizer: the integration tests where threads share the stores and flags (the
-#         head-unit link with hostile peers, the upgrade transfer, the main-board bus, the task
-#         lifecycle). Any report fails the run.
+#         head-unit link with hostile peers, the upgrade transfer, the main-board bus, the resource
+#         loader's workers). Any report fails the run.
 #   scripts/sanitize.sh [asan] [tsan]     (both when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/setup.sh --hardening --no-build
 KINDS=("$@")
 [ ${#KINDS[@]} -eq 0 ] && KINDS=(asan tsan)
 JOBS=${JOBS:-$(nproc)}
@@ -20,7 +21,7 @@ configure() { # dir sanitizers
 }
 
 TSAN_TESTS=(test_cdu_link test_cdu_hostile test_cdu_task test_ota_upgrade test_hu_sim test_mainboard_bus
-            test_task_lifecycle test_resource_loader)
+            test_resource_loader)
 
 for kind in "${KINDS[@]}"; do
   case $kind in
