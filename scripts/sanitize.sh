@@ -3,8 +3,8 @@
 #   asan  AddressSanitizer + UndefinedBehaviorSanitizer: every test of the suite (benchmarks
 #         excepted), headless like scripts/test.sh. Any report fails its test.
 #   tsan  ThreadSanitizer: the integration tests where threads share the stores and flags (the
-#         head-unit link with hostile peers, the upgrade transfer, the main-board bus, the resource
-#         loader's workers). Any report fails the run.
+#         head-unit link with hostile peers, the upgrade transfer, the main-board bus). Any report
+#         fails the run.
 #   scripts/sanitize.sh [asan] [tsan]     (both when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,8 +20,7 @@ configure() { # dir sanitizers
   cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORV_SANITIZE="$2" "${LAUNCHER[@]}" >/dev/null
 }
 
-TSAN_TESTS=(test_cdu_link test_cdu_hostile test_cdu_task test_ota_upgrade test_hu_sim test_mainboard_bus
-            test_resource_loader)
+TSAN_TESTS=(test_cdu_link test_cdu_hostile test_cdu_task test_ota_upgrade test_hu_sim test_mainboard_bus)
 
 for kind in "${KINDS[@]}"; do
   case $kind in

@@ -23,6 +23,7 @@
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "support/SharedText.h"
 
 namespace {
 
@@ -223,6 +224,32 @@ const std::vector<Hostile>& Hostiles()
     return cases;
 }
 
+// The same documents straight into the decoder, without the receive limit that cuts them on the
+// link: nesting and length are bounded by the decoder itself. (First, before the link task runs
+// in this process: the store then has one writer at a time.)
+TEST(CduHostileDecode, DeepAndLongDocumentsAreBoundedByTheDecoder)
+{
+    CDU_TCP_SetInitialValue();
+    struct Case {
+        const char* name;
+        std::string doc;
+        const char* song; /* expected SongName afterwards */
+    };
+    const std::string longTitle(2 << 20, 'T');
+    const Case cases[] = {
+        {"200 000 nested brackets", "{\"enable\":\"1\",\"msgtype\":\"1\",\"music\":" + std::string(200000, '[') + "}", ""},
+        {"2 MiB title", MusicDoc(longTitle), nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<UInt08> text(c.doc.begin(), c.doc.end());
+        text.push_back(0);
+        CDU_TCP_Decode(FRM_SRV_CDU_MUSIC, text.data(), (UInt32)c.doc.size(), nullptr, 0);
+        if (c.song != nullptr) EXPECT_STREQ(SharedText(MusicInfo.SongName).c_str(), c.song);
+        else EXPECT_EQ(SharedText(MusicInfo.SongName), longTitle.substr(0, sizeof(MusicInfo.SongName) - 1));
+    }
+}
+
 class CduHostile : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -266,38 +293,13 @@ TEST_F(CduHostile, TheNextHeadUnitIsServedAndMemoryStaysBounded)
         EXPECT_TRUE(Started(next, limitMs + 1000));
         EXPECT_LE(MsSince(waiting), limitMs) << "the next head unit waited too long";
         EXPECT_TRUE(Acked(next, HuSim_DataFrame(FRM_SRV_CDU_MUSIC, MusicDoc("Next"), {}, 9)));
-        EXPECT_STREQ((const char*)MusicInfo.SongName, "Next");
+        EXPECT_STREQ(SharedText(MusicInfo.SongName).c_str(), "Next");
         close(next);
         for (int fd : fds) close(fd);
         ASSERT_TRUE(WaitFor(ServerIdle, 3000));
         EXPECT_EQ(gCduCommunication.GetState(), OrvTask_Running);
         // The link keeps fixed buffers; nothing a peer sends makes it hold more.
         EXPECT_LT(ResidentKiB() - before, 32 * 1024) << "resident memory grew";
-    }
-}
-
-// The same documents straight into the decoder, without the receive limit that cuts them on the
-// link: nesting and length are bounded by the decoder itself.
-TEST(CduHostileDecode, DeepAndLongDocumentsAreBoundedByTheDecoder)
-{
-    CDU_TCP_SetInitialValue();
-    struct Case {
-        const char* name;
-        std::string doc;
-        const char* song; /* expected SongName afterwards */
-    };
-    const std::string longTitle(2 << 20, 'T');
-    const Case cases[] = {
-        {"200 000 nested brackets", "{\"enable\":\"1\",\"msgtype\":\"1\",\"music\":" + std::string(200000, '[') + "}", ""},
-        {"2 MiB title", MusicDoc(longTitle), nullptr},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<UInt08> text(c.doc.begin(), c.doc.end());
-        text.push_back(0);
-        CDU_TCP_Decode(FRM_SRV_CDU_MUSIC, text.data(), (UInt32)c.doc.size(), nullptr, 0);
-        if (c.song != nullptr) EXPECT_STREQ((const char*)MusicInfo.SongName, c.song);
-        else EXPECT_EQ(std::string((const char*)MusicInfo.SongName), longTitle.substr(0, sizeof(MusicInfo.SongName) - 1));
     }
 }
 

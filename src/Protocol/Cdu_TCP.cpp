@@ -409,11 +409,11 @@ static void CDU_TCP_ResetLink(void)
 // for more than 18 s of connection time.
 static void CDU_TCP_RecordStateFallBack(UInt32* keepMs, UInt32 loopMs)
 {
-    if (cduRecordStateUpd == 1) {
-        cduRecordStateUpd = 0;
+    if (OrvShared_Load(cduRecordStateUpd) == 1) {
+        OrvShared_Store(cduRecordStateUpd, 0);
         *keepMs = 0;
-    } else if (CduRecordState != CduRecord_Exit) {
-        if (*keepMs > CDU_TCP_REC_STATE_KEEP_MS) CduRecordState = CduRecord_Exit;
+    } else if (OrvShared_Load(CduRecordState) != CduRecord_Exit) {
+        if (*keepMs > CDU_TCP_REC_STATE_KEEP_MS) OrvShared_Store(CduRecordState, CduRecord_Exit);
         else *keepMs += loopMs;
     }
 }

@@ -195,7 +195,7 @@ bool DecodeNav(const cJSON* doc, Int32 enable)
         CDU_TCP_ResetNav(CDU_COUNTERS_PUBLISH);
         return true;
     }
-    CduComSrvPnt = 0x201B;
+    OrvShared_Store(CduComSrvPnt, 0x201B);
     OrvShared_Store(NavInfo.Enable, 1);
     const cJSON* nav = cJSON_GetObjectItem(doc, "nav");
     if (nav == nullptr || !IsStringItem(nav, "NavIcon")) return false;
@@ -217,7 +217,7 @@ bool DecodeMusic(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08* bi
         DisableMedia(MusicInfo, CDU_TCP_ResetMusic, Media_Src_Music);
         return true;
     }
-    CduComSrvPnt = 0x201C;
+    OrvShared_Store(CduComSrvPnt, 0x201C);
     OrvShared_Store(MusicInfo.Enable, 1);
     OrvShared_Store(MusicInfo.Type, msgType == 2 ? MUSIC_TYPE_BLUETOOTH : msgType == 3 ? MUSIC_TYPE_UPAN : MUSIC_TYPE_LOCAL);
     const cJSON* music = cJSON_GetObjectItem(doc, "music");
@@ -252,7 +252,7 @@ bool DecodeRadio(const cJSON* doc, Int32 enable, const UInt08* bin, UInt32 binSz
         DisableMedia(RadioInfo, CDU_TCP_ResetRadio, Media_Src_Radio);
         return true;
     }
-    CduComSrvPnt = 0x201D;
+    OrvShared_Store(CduComSrvPnt, 0x201D);
     OrvShared_Store(RadioInfo.Enable, 1);
     const cJSON* radio = cJSON_GetObjectItem(doc, "radio");
     if (radio == nullptr || !IsStringItem(radio, "sys") || !IsStringItem(radio, "fre")) return false;
@@ -278,7 +278,7 @@ bool DecodeNetRadio(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08*
         return true;
     }
     if (msgType != NRADIO_TYPE_NET && msgType != NRADIO_TYPE_BOOK) return true;
-    CduComSrvPnt = 0x2022;
+    OrvShared_Store(CduComSrvPnt, 0x2022);
     const cJSON* obj = cJSON_GetObjectItem(doc, msgType == NRADIO_TYPE_NET ? "net_radio" : "talking_book");
     if (obj == nullptr) return false;
     OrvShared_Store(NetRadioInfo.Enable, 1);
@@ -313,7 +313,7 @@ bool DecodeWeather(const cJSON* doc, Int32 enable)
         CDU_TCP_ResetWeather(CDU_COUNTERS_PUBLISH);
         return true;
     }
-    CduComSrvPnt = 0x201F;
+    OrvShared_Store(CduComSrvPnt, 0x201F);
     OrvShared_Store(WeatherInfo.Enable, 1);
     const cJSON* w = cJSON_GetObjectItem(doc, "weather");
     if (w == nullptr) return false;
@@ -339,7 +339,7 @@ bool DecodeAccount(const cJSON* doc, Int32 enable)
         CDU_TCP_ResetAccount(CDU_COUNTERS_PUBLISH);
         return true;
     }
-    CduComSrvPnt = 0x2020;
+    OrvShared_Store(CduComSrvPnt, 0x2020);
     OrvShared_Store(AccountInfo.Enable, 1);
     const cJSON* account = cJSON_GetObjectItem(doc, "account");
     if (account == nullptr || !IsStringItem(account, "main")) return false;
@@ -352,9 +352,9 @@ bool DecodeService(UInt08 srvType, const cJSON* doc, const UInt08* bin, UInt32 b
     Int32 enable = 0, msgType = 0;
     if (srvType != FRM_SRV_CDU_UPGRADE) {
         if (!GetEnable(doc, &enable)) return false;
-        CduComSrvPnt = 0x2019;
+        OrvShared_Store(CduComSrvPnt, 0x2019);
         if (!GetMsgType(doc, &msgType)) return false;
-        CduComSrvPnt = 0x201A;
+        OrvShared_Store(CduComSrvPnt, 0x201A);
     }
     switch (srvType) {
     case FRM_SRV_CDU_NAVIGATION: return DecodeNav(doc, enable);
@@ -374,12 +374,12 @@ bool DecodeService(UInt08 srvType, const cJSON* doc, const UInt08* bin, UInt32 b
 
 void CDU_TCP_Decode(UInt08 srvType, UInt08* jsonData, UInt32 jsonSz, UInt08* binData, UInt32 binSz)
 {
-    CduComSrvPnt = 0x2018;
+    OrvShared_Store(CduComSrvPnt, 0x2018);
     if (jsonData == nullptr) return;
     // The text ends at jsonSz at the latest, whatever zero the caller put after it.
     cJSON* doc = cJSON_ParseWithLength((const char*)jsonData, jsonSz);
     if (doc == nullptr) return;
-    if (DecodeService(srvType, doc, binData, binData ? binSz : 0)) CduComSrvPnt = 0x2024;
+    if (DecodeService(srvType, doc, binData, binData ? binSz : 0)) OrvShared_Store(CduComSrvPnt, 0x2024);
     cJSON_Delete(doc);
-    CduComSrvPnt = 0x2025;
+    OrvShared_Store(CduComSrvPnt, 0x2025);
 }

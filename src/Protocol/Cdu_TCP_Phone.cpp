@@ -168,7 +168,7 @@ bool CDU_TCP_DecodePhone(const cJSON* doc, Int32 enable, Int32 msgType)
         DisablePhone();
         return true;
     }
-    CduComSrvPnt = 0x201E;
+    OrvShared_Store(CduComSrvPnt, 0x201E);
     switch (msgType) {
     case PHONE_MSG_LIST: return DecodeContactList(doc);
     case PHONE_MSG_CALL: return DecodeCallState(doc);
@@ -179,7 +179,7 @@ bool CDU_TCP_DecodePhone(const cJSON* doc, Int32 enable, Int32 msgType)
 
 bool CDU_TCP_DecodeNotify(const cJSON* doc, Int32 enable)
 {
-    CduComSrvPnt = 0x2021;
+    OrvShared_Store(CduComSrvPnt, 0x2021);
     const cJSON* notify = cJSON_GetObjectItem(doc, "notify");
     if (notify == nullptr || !CDU_TCP_IsStringItem(notify, "MsgIndex")) return false;
     Int32 index;
@@ -191,7 +191,7 @@ bool CDU_TCP_DecodeNotify(const cJSON* doc, Int32 enable)
         return true;
     case NOTIFY_RECORDING:
         // Any report of this segment restarts the 18 s fall-back, even one that stores nothing.
-        cduRecordStateUpd = 1;
+        OrvShared_Store(cduRecordStateUpd, 1);
         if (!enable) {
             OrvShared_Store(CduRecordState, CduRecord_Exit);
             return true;

@@ -237,7 +237,7 @@ Int08 OtaDataFileMd5Verify(const Int08* md5)
 
 bool CDU_TCP_DecodeUpgrade(const cJSON* doc, const UInt08* binData, UInt32 binSz)
 {
-    CduComSrvPnt = 0x2023;
+    OrvShared_Store(CduComSrvPnt, 0x2023);
     const cJSON* md5 = cJSON_GetObjectItem(doc, "md5");
     const cJSON* fileSize = cJSON_GetObjectItem(doc, "fileSize");
     const cJSON* sign = cJSON_GetObjectItem(doc, "sign");
