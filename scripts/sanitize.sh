@@ -38,7 +38,7 @@ for kind in "${KINDS[@]}"; do
       dir=${TSAN_BUILD_DIR:-build-tsan}
       configure "$dir" thread
       cmake --build "$dir" -j"$JOBS" --target "${TSAN_TESTS[@]}"
-      export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+      export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$SUPP/tsan.supp
       for t in "${TSAN_TESTS[@]}"; do
         echo "== tsan $t"
         (cd "$dir/bin" && "./$t" --gtest_brief=1)
