@@ -223,10 +223,9 @@ void ResetStore(CDU_TCP_CounterRule rule)
 
 void CDU_TCP_SetOtaState(UInt08 state)
 {
-    // The render thread resets it too when an upgrade screen times out.
-    UInt08 old = OrvShared_Load(OtaState);
+    // The link thread sets the upgrade's progress, the render thread its return to idle.
+    UInt08 old = __atomic_exchange_n(&OtaState, state, __ATOMIC_SEQ_CST);
     if (old == state) return;
-    OrvShared_Store(OtaState, state);
     printf("   OtaState Update[%u]->[%u]\n", (unsigned)old, (unsigned)state);
 }
 
