@@ -5,6 +5,7 @@
 #define ORV_TASK_H
 
 #include "BaseTypes.h"
+#include "lib/OrvShared.h"
 #include "platform/OrvPlatform.h"
 
 typedef enum Enum_OrvTaskState {

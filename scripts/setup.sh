@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the cluster needs (only those missing), then configures and builds
 # everything, including the generated Res/ tree. Safe to run again: installs and builds are incremental.
+#   --hardening  also the fuzzing and sanitizer tool chain (clang with libFuzzer and its runtimes)
+#   --no-build   install only
 set -euo pipefail
 cd "$(dirname "$0")/.."
+HARDENING=0
+BUILD=1
+for arg in "$@"; do
+  case $arg in
+    --hardening) HARDENING=1 ;;
+    --no-build) BUILD=0 ;;
+    *) echo "unknown option $arg"; exit 2 ;;
+  esac
+done
 
 PACKAGES=(
   cmake g++ pkg-config
@@ -11,6 +22,8 @@ PACKAGES=(
   libx11-dev libxtst-dev xvfb xauth xdotool libgl1-mesa-dri libgtest-dev
   fonts-noto-cjk python3-fonttools python3-canmatrix
 )
+# g++ brings the gcc sanitizer runtimes (ASan, UBSan, TSan) the sanitizer builds use.
+[ "$HARDENING" = 1 ] && PACKAGES+=(clang)
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -22,6 +35,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# libFuzzer and clang's sanitizer runtimes are only recommended by Debian's clang: name them.
+if [ "$HARDENING" = 1 ]; then
+  ver=$(clang --version | sed -n 's/.*clang version \([0-9]*\)\..*/\1/p' | head -1)
+  rt="libclang-rt-$ver-dev"
+  if ! dpkg-query -W -f='${Status}' "$rt" 2>/dev/null | grep -q 'install ok installed'; then
+    echo "installing: $rt"
+    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$rt" ||
+      { $SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$rt"; }
+  fi
+fi
+[ "$BUILD" = 1 ] || exit 0
 
 BUILD_DIR=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null

@@ -23,7 +23,7 @@ int WinMain(OrvPlat_Instance* hInstance, OrvPlat_Instance* hPrevInstance, char* 
     gDisplayRender.Excute();
     gCduCommunication.Excute();
 
-    while (globAppQuit != 1) OrvPlat_SleepMs(500);
+    while (OrvShared_Load(globAppQuit) != 1) OrvPlat_SleepMs(500);
 
     gMainBoardCommunication.TryStop();
     gDisplayRender.TryStop();
@@ -45,6 +45,8 @@ int main(int argc, char** argv)
 {
     (void)argc;
     OrvPlat_Instance* instance = OrvPlat_InitProcess(argv[0]);
+    // Ctrl-C and SIGTERM raise the same flag as closing a window: an orderly stop, exit code 0.
+    OrvPlat_QuitOnSignals(&globAppQuit);
     // A restart holds the first frames back and skips the self test.
     globReboot = OrvPlat_IsRestart();
     if (globReboot == 1) printf("restart recognised (CLUSTER_RESTART=1)\n");

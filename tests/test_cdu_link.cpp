@@ -21,6 +21,7 @@
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "support/SharedText.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ bool WaitFor(const std::function<bool()>& pred, int timeoutMs)
 }
 
 // The marker the worker leaves when a connection has ended and the store has been reset.
-bool ServerIdle() { return CduComSrvPnt == 0x2017 || CduComSrvPnt == 0x1001; }
+bool ServerIdle() { return OrvShared_Load(CduComSrvPnt) == 0x2017 || OrvShared_Load(CduComSrvPnt) == 0x1001; }
 
 struct Client {
     int fd = -1;
@@ -150,7 +151,7 @@ TEST_F(CduLink, DataBeforeTheStartIsAnsweredRightAfterTheStartAcknowledgement)
     Client hu;
     ASSERT_GE(hu.fd, 0);
     ASSERT_TRUE(hu.Send(HuSim_DataFrame(FRM_SRV_CDU_MUSIC, MusicDoc("Early"), {}, 5)));
-    EXPECT_TRUE(WaitFor([] { return strcmp((const char*)MusicInfo.SongName, "Early") == 0; }, 2000))
+    EXPECT_TRUE(WaitFor([] { return strcmp(SharedText(MusicInfo.SongName).c_str(), "Early") == 0; }, 2000))
         << "the store is updated before the start";
     EXPECT_TRUE(hu.Silent(300)) << "nothing is answered before the start";
 
@@ -171,7 +172,7 @@ TEST_F(CduLink, FrameInManySegmentsIsProcessedOnce)
 {
     Client hu;
     hu.Start();
-    UInt08 upd = MusicInfo.UpdMusic;
+    UInt08 upd = OrvShared_Load(MusicInfo.UpdMusic);
     std::vector<uint8_t> b = HuSim_FrameBytes(HuSim_DataFrame(FRM_SRV_CDU_MUSIC, MusicDoc("Pieces"), Jpeg(64, 64), 3));
     // The header in two segments, the payload in five.
     std::vector<size_t> cuts = {0, 9, 16};
@@ -185,9 +186,9 @@ TEST_F(CduLink, FrameInManySegmentsIsProcessedOnce)
     EXPECT_EQ(ack.srvType, FRM_SRV_CDU_MUSIC);
     EXPECT_EQ(ack.frmInfo, FRM_INF_DATA_ACK);
     EXPECT_TRUE(hu.Silent(300)) << "processed more than once";
-    EXPECT_EQ(MusicInfo.UpdMusic, (UInt08)(upd + 1));
-    EXPECT_STREQ((const char*)MusicInfo.SongName, "Pieces");
-    EXPECT_EQ(MusicInfo.HasCover, 1);
+    EXPECT_EQ(OrvShared_Load(MusicInfo.UpdMusic), (UInt08)(upd + 1));
+    EXPECT_STREQ(SharedText(MusicInfo.SongName).c_str(), "Pieces");
+    EXPECT_EQ(OrvShared_Load(MusicInfo.HasCover), 1);
 }
 
 // Frames the cluster must consume without losing its place in the stream: after each, a heartbeat
@@ -249,8 +250,8 @@ TEST_F(CduLink, OddFramesKeepTheStreamInStep)
         HuSimFrame beat = hu.Read();
         ExpectAnswer(beat, FRM_TYPE_CTRL, FRM_SRV_CDU_AID, FRM_INF_HEART_BEAT_ACK, RPC_CDU_HEART_BEAT, msgNo, session);
     }
-    EXPECT_STREQ((const char*)AccountInfo.CurrUsrName, "Liar");
-    EXPECT_STRNE((const char*)MusicInfo.SongName, "Never");
+    EXPECT_STREQ(SharedText(AccountInfo.CurrUsrName).c_str(), "Liar");
+    EXPECT_STRNE(SharedText(MusicInfo.SongName).c_str(), "Never");
 }
 
 TEST_F(CduLink, OversizedPartsAreCutAndTheRestOfTheFrameStillArrives)
@@ -263,17 +264,17 @@ TEST_F(CduLink, OversizedPartsAreCutAndTheRestOfTheFrameStillArrives)
     std::string json = doc + std::string(30000 - doc.size(), ' ');
     ASSERT_TRUE(hu.Send(HuSim_DataFrame(FRM_SRV_CDU_MUSIC, json, Jpeg(200, 150), 2)));
     EXPECT_EQ(hu.Read().frmInfo, FRM_INF_DATA_ACK);
-    EXPECT_STREQ((const char*)MusicInfo.SongName, "Padded");
-    EXPECT_EQ(MusicInfo.HasCover, 1);
-    EXPECT_EQ(MusicInfo.PicWidth, 200);
-    EXPECT_EQ(MusicInfo.PicHeight, 150);
+    EXPECT_STREQ(SharedText(MusicInfo.SongName).c_str(), "Padded");
+    EXPECT_EQ(OrvShared_Load(MusicInfo.HasCover), 1);
+    EXPECT_EQ(OrvShared_Load(MusicInfo.PicWidth), 200);
+    EXPECT_EQ(OrvShared_Load(MusicInfo.PicHeight), 150);
 
     // A document that the cut breaks is dropped, and the frame is still answered.
     std::string broken = "{\"enable\":\"1\",\"msgtype\":\"1\",\"pad\":\"" + std::string(25000, 'p') +
                          "\",\"music\":{\"song\":\"Cut\"}}";
     ASSERT_TRUE(hu.Send(HuSim_DataFrame(FRM_SRV_CDU_MUSIC, broken, {}, 3)));
     EXPECT_EQ(hu.Read().frmInfo, FRM_INF_DATA_ACK);
-    EXPECT_STREQ((const char*)MusicInfo.SongName, "Padded");
+    EXPECT_STREQ(SharedText(MusicInfo.SongName).c_str(), "Padded");
 
     // A binary part beyond 1 MiB keeps its first 1 MiB (a cover at its start still decodes) and
     // the rest is drained.
@@ -281,7 +282,7 @@ TEST_F(CduLink, OversizedPartsAreCutAndTheRestOfTheFrameStillArrives)
     big.resize(MAX_RECV_BIN_SIZE + 300000, 0x5A);
     ASSERT_TRUE(hu.Send(HuSim_DataFrame(FRM_SRV_CDU_MUSIC, MusicDoc("Big"), big, 4)));
     EXPECT_EQ(hu.Read(5000).frmInfo, FRM_INF_DATA_ACK);
-    EXPECT_EQ(MusicInfo.PicWidth, 120);
+    EXPECT_EQ(OrvShared_Load(MusicInfo.PicWidth), 120);
     ASSERT_TRUE(hu.Send(HuSim_HeartBeatFrame(5)));
     HuSimFrame beat = hu.Read();
     EXPECT_EQ(beat.frmInfo, FRM_INF_HEART_BEAT_ACK);
@@ -300,12 +301,12 @@ TEST_F(CduLink, EndRequestIsAcknowledgedThenTheConnectionCloses)
 TEST_F(CduLink, PhoneActionsWaitForTheStartAndGoOutInOrder)
 {
     Client hu;
-    ASSERT_TRUE(WaitFor([] { return CduComSrvPnt >= 0x2000 && CduComSrvPnt != 0x2017; }, 2000));
+    ASSERT_TRUE(WaitFor([] { return OrvShared_Load(CduComSrvPnt) >= 0x2000 && OrvShared_Load(CduComSrvPnt) != 0x2017; }, 2000));
     // Records as the phone module fills them: complete before the bit is set.
     auto fill = [](ReqBlueTooth& r, const char* name, const char* num, Int08 status) {
-        snprintf((char*)r.Name, sizeof(r.Name), "%s", name);
-        snprintf((char*)r.Number, sizeof(r.Number), "%s", num);
-        r.Status = status;
+        SharedSetText(r.Name, name);
+        SharedSetText(r.Number, num);
+        OrvShared_Store(r.Status, status);
     };
     auto setBits = [](U08 bits) { __atomic_fetch_or(&BlueToothReqFlag.value, bits, __ATOMIC_SEQ_CST); };
     fill(BlueToothReqConn, "Alice", "5551234", PHONE_REQ_Conn);
@@ -334,7 +335,7 @@ TEST_F(CduLink, PhoneActionsWaitForTheStartAndGoOutInOrder)
         EXPECT_EQ(f.dataSizeOverride, (int64_t)(16 + f.json.size()));
     }
     // The bit is cleared right after its frame went out.
-    EXPECT_TRUE(WaitFor([] { return BlueToothReqFlag.value == 0; }, 1000));
+    EXPECT_TRUE(WaitFor([] { return OrvShared_Load(BlueToothReqFlag.value) == 0; }, 1000));
 
     // An action whose record does not carry its own code is dropped and its bit cleared.
     fill(BlueToothReqConn, "Bob", "1", PHONE_REQ_Ring);
@@ -342,12 +343,12 @@ TEST_F(CduLink, PhoneActionsWaitForTheStartAndGoOutInOrder)
     ASSERT_TRUE(hu.Send(HuSim_HeartBeatFrame(3)));
     EXPECT_EQ(hu.Read().frmInfo, FRM_INF_HEART_BEAT_ACK);
     EXPECT_TRUE(hu.Silent(300));
-    EXPECT_EQ(BlueToothReqFlag.value, 0) << "a dropped action keeps its bit";
+    EXPECT_EQ(OrvShared_Load(BlueToothReqFlag.value), 0) << "a dropped action keeps its bit";
 
     // A name without its terminating zero goes out cut to the field.
-    memset(BlueToothReqRing.Name, 'N', sizeof(BlueToothReqRing.Name));
-    snprintf((char*)BlueToothReqRing.Number, sizeof(BlueToothReqRing.Number), "2");
-    BlueToothReqRing.Status = PHONE_REQ_Ring;
+    OrvShared_Fill(BlueToothReqRing.Name, 'N', sizeof(BlueToothReqRing.Name));
+    SharedSetText(BlueToothReqRing.Number, "2");
+    OrvShared_Store(BlueToothReqRing.Status, PHONE_REQ_Ring);
     setBits(1u << 0);
     ASSERT_TRUE(hu.Send(HuSim_HeartBeatFrame(4)));
     EXPECT_EQ(hu.Read().frmInfo, FRM_INF_HEART_BEAT_ACK);
@@ -359,7 +360,7 @@ TEST_F(CduLink, PhoneActionsWaitForTheStartAndGoOutInOrder)
 
 TEST_F(CduLink, ConnectionEndPutsTheStoreBackWithCountersStepped)
 {
-    OtaState = OTA_TRANSFER_SUCC;
+    OrvShared_Store(OtaState, OTA_TRANSFER_SUCC);
     Client hu;
     hu.Start();
     const std::vector<std::pair<UInt08, std::string>> docs = {
@@ -377,37 +378,37 @@ TEST_F(CduLink, ConnectionEndPutsTheStoreBackWithCountersStepped)
         ASSERT_TRUE(hu.Send(HuSim_DataFrame(d.first, d.second, d.first == FRM_SRV_CDU_MUSIC ? Jpeg(50, 50) : std::vector<uint8_t>{}, msgNo++)));
         EXPECT_EQ(hu.Read().frmInfo, FRM_INF_DATA_ACK);
     }
-    ASSERT_EQ(MusicInfo.HasCover, 1);
-    ASSERT_EQ(CduMediaSrc, Media_Src_NetRadio);
-    const UInt08 music = MusicInfo.UpdMusic, radio = RadioInfo.UpdRadio, nav = NavInfo.UpdCurrRoadName,
-                 wth = WeatherInfo.UpdWth, net = NetRadioInfo.UpdNetRadio;
-    const UInt32 account = AccountInfo.UpdAccount;
+    ASSERT_EQ(OrvShared_Load(MusicInfo.HasCover), 1);
+    ASSERT_EQ(OrvShared_Load(CduMediaSrc), Media_Src_NetRadio);
+    const UInt08 music = OrvShared_Load(MusicInfo.UpdMusic), radio = OrvShared_Load(RadioInfo.UpdRadio), nav = OrvShared_Load(NavInfo.UpdCurrRoadName),
+                 wth = OrvShared_Load(WeatherInfo.UpdWth), net = OrvShared_Load(NetRadioInfo.UpdNetRadio);
+    const UInt32 account = OrvShared_Load(AccountInfo.UpdAccount);
     hu.Close();
     ASSERT_TRUE(WaitFor(ServerIdle, 3000));
 
-    EXPECT_STREQ((const char*)MusicInfo.SongName, "");
-    EXPECT_EQ(MusicInfo.HasCover, 0);
-    EXPECT_EQ(MusicInfo.Enable, 0);
-    EXPECT_EQ(MusicInfo.Duration, 100u);
-    EXPECT_EQ(MusicInfo.Status, PlayStatus_Stop);
-    EXPECT_STREQ((const char*)RadioInfo.Name, "");
-    EXPECT_STREQ((const char*)NavInfo.CurrRoadName, "");
-    EXPECT_EQ(NavInfo.NavIcon, 0);
-    EXPECT_STREQ((const char*)WeatherInfo.City, "");
-    EXPECT_EQ(WeatherInfo.Tmp, 0);
-    EXPECT_STREQ((const char*)AccountInfo.CurrUsrName, "");
-    EXPECT_STREQ((const char*)NetRadioInfo.Name, "");
-    EXPECT_EQ(NetRadioInfo.Progress, 60u);
-    EXPECT_EQ(CduMediaSrc, Media_Src_None);
-    EXPECT_EQ(CduRecordState, CduRecord_Exit);
-    EXPECT_NE(MusicInfo.UpdMusic, music);
-    EXPECT_NE(RadioInfo.UpdRadio, radio);
-    EXPECT_NE(NavInfo.UpdCurrRoadName, nav);
-    EXPECT_NE(WeatherInfo.UpdWth, wth);
-    EXPECT_NE(AccountInfo.UpdAccount, account);
-    EXPECT_NE(NetRadioInfo.UpdNetRadio, net);
-    EXPECT_EQ(OtaState, OTA_TRANSFER_SUCC) << "the upgrade state outlives the connection";
-    OtaState = OTA_Normal;
+    EXPECT_STREQ(SharedText(MusicInfo.SongName).c_str(), "");
+    EXPECT_EQ(OrvShared_Load(MusicInfo.HasCover), 0);
+    EXPECT_EQ(OrvShared_Load(MusicInfo.Enable), 0);
+    EXPECT_EQ(OrvShared_Load(MusicInfo.Duration), 100u);
+    EXPECT_EQ(OrvShared_Load(MusicInfo.Status), PlayStatus_Stop);
+    EXPECT_STREQ(SharedText(RadioInfo.Name).c_str(), "");
+    EXPECT_STREQ(SharedText(NavInfo.CurrRoadName).c_str(), "");
+    EXPECT_EQ(OrvShared_Load(NavInfo.NavIcon), 0);
+    EXPECT_STREQ(SharedText(WeatherInfo.City).c_str(), "");
+    EXPECT_EQ(OrvShared_Load(WeatherInfo.Tmp), 0);
+    EXPECT_STREQ(SharedText(AccountInfo.CurrUsrName).c_str(), "");
+    EXPECT_STREQ(SharedText(NetRadioInfo.Name).c_str(), "");
+    EXPECT_EQ(OrvShared_Load(NetRadioInfo.Progress), 60u);
+    EXPECT_EQ(OrvShared_Load(CduMediaSrc), Media_Src_None);
+    EXPECT_EQ(OrvShared_Load(CduRecordState), CduRecord_Exit);
+    EXPECT_NE(OrvShared_Load(MusicInfo.UpdMusic), music);
+    EXPECT_NE(OrvShared_Load(RadioInfo.UpdRadio), radio);
+    EXPECT_NE(OrvShared_Load(NavInfo.UpdCurrRoadName), nav);
+    EXPECT_NE(OrvShared_Load(WeatherInfo.UpdWth), wth);
+    EXPECT_NE(OrvShared_Load(AccountInfo.UpdAccount), account);
+    EXPECT_NE(OrvShared_Load(NetRadioInfo.UpdNetRadio), net);
+    EXPECT_EQ(OrvShared_Load(OtaState), OTA_TRANSFER_SUCC) << "the upgrade state outlives the connection";
+    OrvShared_Store(OtaState, OTA_Normal);
 }
 
 // Hostile head units: each one does its worst and leaves, and the next head unit is served.
@@ -452,7 +453,7 @@ TEST_F(CduLink, HostileHeadUnitsDoNotHurtTheNextOne)
         next.Start();
         ASSERT_TRUE(next.Send(HuSim_DataFrame(FRM_SRV_CDU_MUSIC, MusicDoc("Fine"), {}, 2)));
         EXPECT_EQ(next.Read().frmInfo, FRM_INF_DATA_ACK);
-        EXPECT_STREQ((const char*)MusicInfo.SongName, "Fine");
+        EXPECT_STREQ(SharedText(MusicInfo.SongName).c_str(), "Fine");
         next.Close();
         ASSERT_TRUE(WaitFor(ServerIdle, 3000));
     }
@@ -486,20 +487,20 @@ TEST_F(CduLink, HeadUnitThatNeverReadsIsDropped)
 TEST_F(CduLink, HeartbeatsKeepItOpenVoiceFallsBackSilenceCloses)
 {
     Client hu;
-    cduRecordStateUpd = 1; // restart the fall-back count with this connection
+    OrvShared_Store(cduRecordStateUpd, 1); // restart the fall-back count with this connection
     hu.Start();
-    CduRecordState = CduRecord_Listening;
+    OrvShared_Store(CduRecordState, CduRecord_Listening);
     auto start = Clock::now();
     for (int beat = 1; beat <= 4; beat++) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5000 * beat - MsSince(start)));
         if (beat == 3) {
-            EXPECT_EQ(CduRecordState, CduRecord_Listening) << "fell back before 18 s";
+            EXPECT_EQ(OrvShared_Load(CduRecordState), CduRecord_Listening) << "fell back before 18 s";
         }
         ASSERT_TRUE(hu.Send(HuSim_HeartBeatFrame((uint32_t)beat)));
         HuSimFrame ack = hu.Read();
         EXPECT_EQ(ack.frmInfo, FRM_INF_HEART_BEAT_ACK);
     }
-    EXPECT_TRUE(WaitFor([] { return CduRecordState == CduRecord_Exit; }, 1500)) << "no fall-back after 20 s";
+    EXPECT_TRUE(WaitFor([] { return OrvShared_Load(CduRecordState) == CduRecord_Exit; }, 1500)) << "no fall-back after 20 s";
     auto silent = Clock::now();
     EXPECT_TRUE(HuSim_WaitClosed(hu.fd, 12000));
     long long closedAfter = MsSince(silent);

@@ -61,9 +61,9 @@ TEST(CduTask, DesktopNetworkCheck)
     volatile Int08 flag = 0;
     OrvPlat_StartNetworkBringUp("::1", &flag);
     auto start = std::chrono::steady_clock::now();
-    while (flag == 0 && std::chrono::steady_clock::now() - start < std::chrono::seconds(3))
+    while (OrvShared_Load(flag) == 0 && std::chrono::steady_clock::now() - start < std::chrono::seconds(3))
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(OrvShared_Load(flag), 1);
 }
 
 TEST(CduTask, ServingTheInvalidSocketOfAFailedAcceptEndsAtOnce)
@@ -76,7 +76,7 @@ TEST(CduTask, ServingTheInvalidSocketOfAFailedAcceptEndsAtOnce)
     CDU_TCP_Serve(INVALID_SOCKET, &quit);
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(ms, 500);
-    EXPECT_EQ(CduComSrvPnt, 0x2017u);
+    EXPECT_EQ(OrvShared_Load(CduComSrvPnt), 0x2017u);
     EXPECT_EQ(MusicInfo.Enable, 0) << "the store was reset";
     EXPECT_NE(MusicInfo.UpdMusic, upd);
 }
@@ -84,13 +84,13 @@ TEST(CduTask, ServingTheInvalidSocketOfAFailedAcceptEndsAtOnce)
 TEST(CduTask, WithoutTheNetworkNoServerOpensAndStopReturns)
 {
     setenv("CLUSTER_HU_ADDR", "[::1]:0", 1);
-    globIpv6_NetworkInstalled = 0;
+    OrvShared_Store(globIpv6_NetworkInstalled, 0);
     ASSERT_EQ(gCduCommunication.Init(), 1);
     gCduCommunication.Excute();
     EXPECT_EQ(gCduCommunication.GetState(), OrvTask_Running);
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
     EXPECT_EQ(CDUC_Task_ListenPort(), 0);
-    EXPECT_EQ(CduComSrvPnt, 0x1001u) << "the store was reset, then the worker waits";
+    EXPECT_EQ(OrvShared_Load(CduComSrvPnt), 0x1001u) << "the store was reset, then the worker waits";
     auto start = std::chrono::steady_clock::now();
     gCduCommunication.Stop();
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
@@ -99,7 +99,7 @@ TEST(CduTask, WithoutTheNetworkNoServerOpensAndStopReturns)
     EXPECT_LE(ms, 3500);
     EXPECT_EQ(gCduCommunication.GetState(), OrvTask_Running);
     // Raising the flag now opens nothing: the worker has gone.
-    globIpv6_NetworkInstalled = 1;
+    OrvShared_Store(globIpv6_NetworkInstalled, 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     EXPECT_EQ(CDUC_Task_ListenPort(), 0);
 }

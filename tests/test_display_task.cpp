@@ -42,8 +42,8 @@ bool WaitFor(const std::atomic<int>& value, int atLeast, int timeoutMs)
 bool WaitForAppQuit(int timeoutMs)
 {
     auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (globAppQuit != 1 && Clock::now() < deadline) OrvPlat_SleepMs(5);
-    return globAppQuit == 1;
+    while (OrvShared_Load(globAppQuit) != 1 && Clock::now() < deadline) OrvPlat_SleepMs(5);
+    return OrvShared_Load(globAppQuit) == 1;
 }
 
 class DisplayTaskTest : public ::testing::Test {
@@ -52,7 +52,7 @@ protected:
 
     void Start(CommonFun render)
     {
-        globAppQuit = 0;
+        OrvShared_Store(globAppQuit, 0);
         gRenderCalls = 0;
         gQuitCalls = 0;
         gQuitHadContext = false;
@@ -100,7 +100,7 @@ TEST_F(DisplayTaskTest, EscapeEndsTheLoopAndPostsTheQuitSemaphoreOnce)
 
     XDrv_PressKey(window, "a");
     OrvPlat_SleepMs(200);
-    EXPECT_EQ(globAppQuit, 0) << "other keys do nothing";
+    EXPECT_EQ(OrvShared_Load(globAppQuit), 0) << "other keys do nothing";
     int before = gRenderCalls;
     EXPECT_TRUE(WaitFor(gRenderCalls, before + 2, 2000)) << "and rendering goes on";
 
@@ -127,7 +127,7 @@ TEST_F(DisplayTaskTest, StopRequestEndsTheLoopAndTheQuitFunctionStillRuns)
     ASSERT_TRUE(WaitFor(gRenderCalls, 1, 3000));
     gDisplayRender.TryStop();
     ExpectEndedOnce();
-    EXPECT_EQ(globAppQuit, 1) << "the worker raises it when it ends";
+    EXPECT_EQ(OrvShared_Load(globAppQuit), 1) << "the worker raises it when it ends";
 }
 
 TEST_F(DisplayTaskTest, WithoutARenderFunctionMessagesAreStillHandled)

@@ -38,7 +38,7 @@ protected:
 
     void SetUp() override
     {
-        globAppQuit = 0;
+        OrvShared_Store(globAppQuit, 0);
         ASSERT_EQ(gMainBoardCommunication.Init(), 1);
         gMainBoardCommunication.Excute();
         window = XDrv_FindWindow("ComCtrl", 10000);
@@ -57,7 +57,7 @@ protected:
             gMainBoardCommunication.Stop();
         }
         gMainBoardCommunication.DeInit();
-        globAppQuit = 0;
+        OrvShared_Store(globAppQuit, 0);
     }
 
     // Replaces the text of field i by typing, as a user would: click, select all, type.
@@ -139,7 +139,7 @@ TEST_F(FrameEntryWindow, EscapeEndsTheApplication)
 {
     XDrv_Click(originX + 61 + 100, originY + 29 + 7);
     XDrv_PressKey(window, "Escape");
-    EXPECT_TRUE(WaitFor([] { return globAppQuit == 1; }));
+    EXPECT_TRUE(WaitFor([] { return OrvShared_Load(globAppQuit) == 1; }));
     EXPECT_TRUE(WaitFor([] { return gMainBoardCommunication.GetState() == OrvTask_Running &&
                                     StatusLine() == "<no window>"; }));
     EXPECT_TRUE(WaitFor([] { return !XDrv_WindowExists("ComCtrl"); }));
@@ -148,7 +148,7 @@ TEST_F(FrameEntryWindow, EscapeEndsTheApplication)
 TEST_F(FrameEntryWindow, CloseBoxEndsTheApplication)
 {
     XDrv_Close(window);
-    EXPECT_TRUE(WaitFor([] { return globAppQuit == 1; }));
+    EXPECT_TRUE(WaitFor([] { return OrvShared_Load(globAppQuit) == 1; }));
     EXPECT_TRUE(WaitFor([] { return !XDrv_WindowExists("ComCtrl"); }));
 }
 
@@ -157,7 +157,7 @@ TEST_F(FrameEntryWindow, StopRequestClosesTheWindow)
     gMainBoardCommunication.TryStop();
     gMainBoardCommunication.Stop();
     EXPECT_EQ(gMainBoardCommunication.GetState(), OrvTask_Stop) << "the worker ended within its time-out";
-    EXPECT_EQ(globAppQuit, 1);
+    EXPECT_EQ(OrvShared_Load(globAppQuit), 1);
     EXPECT_TRUE(WaitFor([] { return !XDrv_WindowExists("ComCtrl"); }));
 }
 

@@ -20,6 +20,7 @@
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "support/SharedText.h"
 
 namespace {
 
@@ -54,6 +55,10 @@ class HuSim : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        // The upgrade's folder is named before the link runs: its worker reads the environment.
+        static char dir[] = "/tmp/husim_ota_XXXXXX";
+        ASSERT_NE(mkdtemp(dir), nullptr);
+        setenv("CLUSTER_OTA_ROOT", dir, 1);
         ASSERT_NE(HuSim_StartLocalLink(3000), 0);
         ASSERT_EQ(gCduCommunication.GetState(), OrvTask_Running);
     }
@@ -64,7 +69,7 @@ protected:
     }
     void SetUp() override
     {
-        for (int i = 0; i < 500 && !(CduComSrvPnt == 0x2017 || CduComSrvPnt == 0x1001); i++)
+        for (int i = 0; i < 500 && !(OrvShared_Load(CduComSrvPnt) == 0x2017 || OrvShared_Load(CduComSrvPnt) == 0x1001); i++)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     static std::string Sim() { return std::string(HU_SIM_EXE) + " --port " + std::to_string(CDUC_Task_ListenPort()); }
@@ -105,10 +110,7 @@ TEST_F(HuSim, EveryScenarioPlaysThroughTheRealLink)
 
 TEST_F(HuSim, UpgradeCommandDeliversASignedPackageAndPhoneActionsArePrinted)
 {
-    char dir[] = "/tmp/husim_ota_XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    const std::string root = dir;
-    setenv("CLUSTER_OTA_ROOT", dir, 1);
+    const std::string root = getenv("CLUSTER_OTA_ROOT");
     mkdir((root + "/root").c_str(), 0755);
     mkdir((root + "/root/app").c_str(), 0755);
     char pub[600], pkg[600];
@@ -120,7 +122,7 @@ TEST_F(HuSim, UpgradeCommandDeliversASignedPackageAndPhoneActionsArePrinted)
     for (size_t i = 0; i < bytes.size(); i++) bytes[i] = (char)(i * 7 + i / 13);
     std::ofstream(package, std::ios::binary).write(bytes.data(), (std::streamsize)bytes.size());
 
-    OtaState = OTA_Normal;
+    OrvShared_Store(OtaState, OTA_Normal);
     int code = -1;
     std::string out = RunTool(Sim() + " --key " + key + " --hold-ms 0", &code);
     EXPECT_EQ(code, 2) << "--key without upgrade is a usage error";
@@ -128,17 +130,17 @@ TEST_F(HuSim, UpgradeCommandDeliversASignedPackageAndPhoneActionsArePrinted)
     // Once the package is in, the driver answers a call on the cluster: the action goes out with
     // the answer to the simulator's next heartbeat (every 3 s), while it holds the session.
     std::thread driver([] {
-        for (int i = 0; i < 500 && OtaState != OTA_TRANSFER_SUCC; i++)
+        for (int i = 0; i < 500 && OrvShared_Load(OtaState) != OTA_TRANSFER_SUCC; i++)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        snprintf((char*)BlueToothReqConn.Name, sizeof(BlueToothReqConn.Name), "Ann");
-        snprintf((char*)BlueToothReqConn.Number, sizeof(BlueToothReqConn.Number), "555");
-        BlueToothReqConn.Status = PHONE_REQ_Conn;
+        SharedSetText(BlueToothReqConn.Name, "Ann");
+        SharedSetText(BlueToothReqConn.Number, "555");
+        OrvShared_Store(BlueToothReqConn.Status, PHONE_REQ_Conn);
         __atomic_fetch_or(&BlueToothReqFlag.value, (U08)(1u << 1), __ATOMIC_SEQ_CST);
     });
     out = RunTool(Sim() + " upgrade " + package + " --key " + key + " --piece-size 3000 --hold-ms 4000", &code);
     driver.join();
     EXPECT_EQ(code, 0) << out;
-    EXPECT_EQ(OtaState, OTA_TRANSFER_SUCC) << out;
+    EXPECT_EQ(OrvShared_Load(OtaState), OTA_TRANSFER_SUCC) << out;
     EXPECT_EQ(CountLines(out, "<- ", "upgrade DATA_ACK"), 4) << "the first frame and three next frames: " << out;
     EXPECT_NE(out.find("upgrade sent: 10000 bytes in 4 frames"), std::string::npos) << out;
     EXPECT_NE(out.find("phone action: connect name=Ann num=555"), std::string::npos) << out;
@@ -148,8 +150,8 @@ TEST_F(HuSim, UpgradeCommandDeliversASignedPackageAndPhoneActionsArePrinted)
 
     // A wrong check text is signed all the same and refused for not being a check text.
     out = RunTool(Sim() + " upgrade " + package + " --key " + key + " --md5 'x;y' --hold-ms 0", &code);
-    EXPECT_EQ(OtaState, OTA_DECRYPT_FAIL) << out;
-    OtaState = OTA_Normal;
+    EXPECT_EQ(OrvShared_Load(OtaState), OTA_DECRYPT_FAIL) << out;
+    OrvShared_Store(OtaState, OTA_Normal);
     EXPECT_EQ(system(("rm -rf '" + root + "'").c_str()), 0);
 }
 

@@ -2,6 +2,7 @@
 // buffer contract, and damaged or hostile input.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -203,6 +204,61 @@ TEST(JpegDecode, ColourPictureArrivesBottomRowFirst)
     EXPECT_GT(last[0], 200);
     EXPECT_LT(last[2], 50);
     EXPECT_EQ(d.px[(size_t)w * h * 3], 0xEE) << "wrote past the picture";
+}
+
+// Virtual memory high-water mark of this process in KiB.
+long PeakVirtualKiB()
+{
+    FILE* f = fopen("/proc/self/status", "r");
+    char line[256];
+    long kib = -1;
+    while (f != nullptr && fgets(line, sizeof line, f) != nullptr)
+        if (sscanf(line, "VmPeak: %ld kB", &kib) == 1) break;
+    if (f != nullptr) fclose(f);
+    return kib;
+}
+
+// A JPEG whose frame header claims w x h; its data are those of a 32 x 32 picture.
+std::vector<uint8_t> JpegClaiming(uint16_t w, uint16_t h)
+{
+    auto px = HuSim_CoverPixels(32, 32, 3);
+    std::vector<uint8_t> jpg = HuSim_EncodeJpeg(px.data(), 32, 32, 3, 80);
+    for (size_t i = 0; i + 8 < jpg.size(); i++) {
+        if (jpg[i] == 0xFF && jpg[i + 1] == 0xC0) {
+            jpg[i + 5] = (uint8_t)(h >> 8), jpg[i + 6] = (uint8_t)h;
+            jpg[i + 7] = (uint8_t)(w >> 8), jpg[i + 8] = (uint8_t)w;
+            break;
+        }
+    }
+    return jpg;
+}
+
+// Decoding into a buffer of the decoder's own: a header that lies about the size is refused before
+// the pixels are allocated (and before a JPEG decoder grinds through 235 million grey pixels).
+TEST(PictureDecode, HeadersThatLieAboutTheSizeAreRefusedBeforeAllocating)
+{
+    auto px = Pattern(8, 8, 3);
+    struct Case {
+        const char* name;
+        Int08 (*load)(void*, UInt32, Int32*, Int32*, UInt32*, void**, UInt32);
+        std::vector<uint8_t> data;
+    };
+    const Case cases[] = {
+        {"JPEG claims 7168 x 32816", LoadJpegFromMem, JpegClaiming(7168, 32816)},
+        {"PNG claims 20000 x 20000", LoadPngFromMem, WithClaimedSize(HuSim_EncodePng(px.data(), 8, 8, HuSimPngOptions{}), 20000, 20000)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<uint8_t> data = c.data;
+        Int32 w = 0, h = 0;
+        UInt32 fmt = 0;
+        void* own = nullptr;
+        const long before = PeakVirtualKiB();
+        EXPECT_EQ(c.load(data.data(), (UInt32)data.size(), &w, &h, &fmt, &own, 0), 0);
+        EXPECT_EQ(own, nullptr);
+        EXPECT_LT(PeakVirtualKiB() - before, 256 * 1024) << "the announced size was allocated";
+        free(own);
+    }
 }
 
 TEST(JpegDecode, GreyDamagedAndOversizedPicturesAreRefused)

@@ -98,7 +98,7 @@ protected:
         OrvPlat_InitProcess("test_mainboard_bus_window");
         port = FreePort();
         setenv(MB_BUS_ENV_ADDR, ("[::1]:" + std::to_string(port)).c_str(), 1);
-        globAppQuit = 0;
+        OrvShared_Store(globAppQuit, 0);
         ASSERT_EQ(gMainBoardCommunication.Init(), 1);
         gMainBoardCommunication.Excute();
         window = XDrv_FindWindow("ComCtrl", 5000);
@@ -160,8 +160,8 @@ TEST_F(BusWindowTest, WindowAnswersTheKeyboardDuringAGarbageBurst)
     }
     // Escape ends the worker; the task then stops at once instead of waiting out its time-out.
     auto deadline = Clock::now() + std::chrono::seconds(5);
-    while (globAppQuit != 1 && Clock::now() < deadline) OrvPlat_SleepMs(5);
-    EXPECT_EQ(globAppQuit, 1);
+    while (OrvShared_Load(globAppQuit) != 1 && Clock::now() < deadline) OrvPlat_SleepMs(5);
+    EXPECT_EQ(OrvShared_Load(globAppQuit), 1);
     gMainBoardCommunication.Stop();
     EXPECT_EQ(gMainBoardCommunication.GetState(), OrvTask_Stop);
     EXPECT_EQ(Speed, 0x32) << "no garbage reached the signals";

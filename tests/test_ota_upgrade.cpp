@@ -24,6 +24,7 @@
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "support/SharedText.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ bool WaitFor(const std::function<bool()>& pred, int timeoutMs)
     return true;
 }
 
-bool ServerIdle() { return CduComSrvPnt == 0x2017 || CduComSrvPnt == 0x1001; }
+bool ServerIdle() { return OrvShared_Load(CduComSrvPnt) == 0x2017 || OrvShared_Load(CduComSrvPnt) == 0x1001; }
 
 bool Exists(const std::string& path)
 {
@@ -183,7 +184,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(WaitFor(ServerIdle, 5000));
-        OtaState = OTA_Normal;
+        OrvShared_Store(OtaState, OTA_Normal);
         unlink(OtaPath(OTA_PATH_PACKAGE).c_str());
         unlink(OtaPath(OTA_PATH_SIGN).c_str());
         rmdir((gRoot + "/data/ota_download").c_str());
@@ -209,16 +210,16 @@ TEST_F(OtaUpgrade, MatchingPackageEndsInTransferSuccess)
         bool sent = hu.SendAllAcked(FourPieceFrames(package, md5, sign));
         std::string out = testing::internal::GetCapturedStdout();
         ASSERT_TRUE(sent);
-        EXPECT_EQ(OtaState, OTA_TRANSFER_SUCC);
-        EXPECT_EQ(UpgradeInfo.RecvSize, (UInt32)PackageSize()) << "the sum of the four pieces";
-        EXPECT_EQ(UpgradeInfo.FileSize, (UInt32)PackageSize());
+        EXPECT_EQ(OrvShared_Load(OtaState), OTA_TRANSFER_SUCC);
+        EXPECT_EQ(OrvShared_Load(UpgradeInfo.RecvSize), (UInt32)PackageSize()) << "the sum of the four pieces";
+        EXPECT_EQ(OrvShared_Load(UpgradeInfo.FileSize), (UInt32)PackageSize());
         EXPECT_EQ(OtaLines(out), "   OtaState Update[0]->[4]\n   OtaState Update[4]->[8]\n"
                                  "   OtaState Update[8]->[1]\n   OtaState Update[1]->[3]\n")
             << "each change once, in order; setting the same state again logs nothing";
         EXPECT_EQ(ReadAll(OtaPath(OTA_PATH_PACKAGE)), package) << "the download folder is made and the file written";
         EXPECT_EQ(ReadAll(OtaPath(OTA_PATH_SIGN)), sign);
         hu.Close();
-        EXPECT_EQ(OtaState, OTA_TRANSFER_SUCC) << "the outcome outlives the connection";
+        EXPECT_EQ(OrvShared_Load(OtaState), OTA_TRANSFER_SUCC) << "the outcome outlives the connection";
     }
 }
 
@@ -234,7 +235,7 @@ TEST_F(OtaUpgrade, OneAlteredByteEndsInMd5Mismatch)
     bool sent = hu.SendAllAcked(frames);
     std::string out = testing::internal::GetCapturedStdout();
     ASSERT_TRUE(sent);
-    EXPECT_EQ(OtaState, OTA_DATA_MD5_UNMATCH);
+    EXPECT_EQ(OrvShared_Load(OtaState), OTA_DATA_MD5_UNMATCH);
     EXPECT_NE(OtaLines(out).find("   OtaState Update[1]->[17]\n"), std::string::npos) << out;
 }
 
@@ -245,11 +246,11 @@ TEST_F(OtaUpgrade, WrongSignatureIsRefusedAndWritesNoPackage)
     std::vector<uint8_t> sign = HuSim_SignMd5Text(gOtherPrivate, md5);
     HeadUnit hu;
     ASSERT_TRUE(hu.SendAllAcked(FourPieceFrames(package, md5, sign)));
-    EXPECT_EQ(OtaState, OTA_DECRYPT_FAIL) << "no MD5 check follows a refused announcement";
+    EXPECT_EQ(OrvShared_Load(OtaState), OTA_DECRYPT_FAIL) << "no MD5 check follows a refused announcement";
     EXPECT_FALSE(Exists(OtaPath(OTA_PATH_PACKAGE)));
-    EXPECT_EQ(UpgradeInfo.Md5, nullptr);
-    EXPECT_EQ(UpgradeInfo.Sign, nullptr);
-    EXPECT_EQ(UpgradeInfo.RecvSize, (UInt32)(PackageSize() - kPieces[0])) << "later pieces are only counted";
+    EXPECT_EQ(OrvShared_Load(UpgradeInfo.Md5), nullptr);
+    EXPECT_EQ(OrvShared_Load(UpgradeInfo.Sign), nullptr);
+    EXPECT_EQ(OrvShared_Load(UpgradeInfo.RecvSize), (UInt32)(PackageSize() - kPieces[0])) << "later pieces are only counted";
 }
 
 TEST_F(OtaUpgrade, BrokenAnnouncementsChangeNothing)
@@ -278,14 +279,14 @@ TEST_F(OtaUpgrade, BrokenAnnouncementsChangeNothing)
         bool sent = hu.SendAcked(frames[0]);
         std::string out = testing::internal::GetCapturedStdout();
         EXPECT_TRUE(sent) << "every upgrade frame is acknowledged";
-        EXPECT_EQ(OtaState, OTA_Normal);
+        EXPECT_EQ(OrvShared_Load(OtaState), OTA_Normal);
         EXPECT_EQ(OtaLines(out), "");
         EXPECT_FALSE(Exists(OtaPath(OTA_PATH_SIGN))) << "the signature is stored only from a whole announcement";
-        EXPECT_EQ(UpgradeInfo.RecvSize, 0u);
-        EXPECT_EQ(UpgradeInfo.Sign, nullptr);
+        EXPECT_EQ(OrvShared_Load(UpgradeInfo.RecvSize), 0u);
+        EXPECT_EQ(OrvShared_Load(UpgradeInfo.Sign), nullptr);
         // The pieces after it have no file to go to and no text to be checked against.
         EXPECT_TRUE(hu.SendAllAcked(std::vector<HuSimFrame>(frames.begin() + 1, frames.end())));
-        EXPECT_EQ(OtaState, OTA_Normal);
+        EXPECT_EQ(OrvShared_Load(OtaState), OTA_Normal);
         EXPECT_FALSE(Exists(OtaPath(OTA_PATH_PACKAGE)));
     }
 }
@@ -297,8 +298,8 @@ TEST_F(OtaUpgrade, NextFramesWithoutAFirstFrameAreIgnored)
     std::vector<HuSimFrame> frames = FourPieceFrames(package, md5, HuSim_SignMd5Text(gPrivate, md5));
     HeadUnit hu;
     for (size_t i = 1; i < frames.size(); i++) EXPECT_TRUE(hu.SendIgnored(frames[i])) << "next frame " << i;
-    EXPECT_EQ(OtaState, OTA_Normal);
-    EXPECT_EQ(UpgradeInfo.RecvSize, 0u);
+    EXPECT_EQ(OrvShared_Load(OtaState), OTA_Normal);
+    EXPECT_EQ(OrvShared_Load(UpgradeInfo.RecvSize), 0u);
     EXPECT_FALSE(Exists(OtaPath(OTA_PATH_PACKAGE)));
 
     // An announcement in a single frame closes the sequence: its piece is written, the next
@@ -307,8 +308,8 @@ TEST_F(OtaUpgrade, NextFramesWithoutAFirstFrameAreIgnored)
     single.frmType = FRM_TYPE_SINGLE;
     ASSERT_TRUE(hu.SendAcked(single));
     for (size_t i = 1; i < frames.size(); i++) EXPECT_TRUE(hu.SendIgnored(frames[i])) << "next frame " << i;
-    EXPECT_EQ(OtaState, OTA_TRANSFERING);
-    EXPECT_EQ(UpgradeInfo.RecvSize, (UInt32)kPieces[0]);
+    EXPECT_EQ(OrvShared_Load(OtaState), OTA_TRANSFERING);
+    EXPECT_EQ(OrvShared_Load(UpgradeInfo.RecvSize), (UInt32)kPieces[0]);
 }
 
 TEST_F(OtaUpgrade, ShellMetacharactersInTheTextFailAndRunNothing)
@@ -326,11 +327,11 @@ TEST_F(OtaUpgrade, ShellMetacharactersInTheTextFailAndRunNothing)
     HeadUnit hu;
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        OtaState = OTA_Normal;
+        OrvShared_Store(OtaState, OTA_Normal);
         // Signed with the right key: only the text itself can make it fail.
         std::vector<uint8_t> sign = HuSim_SignMd5Text(gPrivate, text);
         ASSERT_TRUE(hu.SendAllAcked(FourPieceFrames(package, text, sign)));
-        EXPECT_EQ(OtaState, OTA_DECRYPT_FAIL);
+        EXPECT_EQ(OrvShared_Load(OtaState), OTA_DECRYPT_FAIL);
         EXPECT_FALSE(Exists(OtaPath(OTA_PATH_PACKAGE)));
     }
     for (int i = 1; i <= 4; i++) EXPECT_FALSE(Exists(mark + std::to_string(i))) << "something ran a command";
@@ -346,18 +347,18 @@ TEST_F(OtaUpgrade, ConnectionDroppedMidTransferKeepsTransfering)
     std::vector<HuSimFrame> frames = FourPieceFrames(package, md5, HuSim_SignMd5Text(gPrivate, md5));
     HeadUnit hu;
     ASSERT_TRUE(hu.SendAllAcked(std::vector<HuSimFrame>(frames.begin(), frames.begin() + 2)));
-    EXPECT_EQ(UpgradeInfo.RecvSize, (UInt32)(kPieces[0] + kPieces[1]));
+    EXPECT_EQ(OrvShared_Load(UpgradeInfo.RecvSize), (UInt32)(kPieces[0] + kPieces[1]));
     hu.Close();
-    EXPECT_EQ(OtaState, OTA_TRANSFERING);
-    EXPECT_EQ(UpgradeInfo.RecvSize, 0u);
-    EXPECT_EQ(UpgradeInfo.Md5, nullptr);
+    EXPECT_EQ(OrvShared_Load(OtaState), OTA_TRANSFERING);
+    EXPECT_EQ(OrvShared_Load(UpgradeInfo.RecvSize), 0u);
+    EXPECT_EQ(OrvShared_Load(UpgradeInfo.Md5), nullptr);
     EXPECT_EQ(ReadAll(OtaPath(OTA_PATH_PACKAGE)).size(), kPieces[0] + kPieces[1])
         << "the file is closed with what had arrived";
 
     // A next frame on a new connection belongs to no transfer.
     HeadUnit again;
     EXPECT_TRUE(again.SendIgnored(frames[2]));
-    EXPECT_EQ(UpgradeInfo.RecvSize, 0u);
+    EXPECT_EQ(OrvShared_Load(UpgradeInfo.RecvSize), 0u);
 }
 
 TEST_F(OtaUpgrade, NotificationOfAnUnknownSegmentIsStillAcknowledged)

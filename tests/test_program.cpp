@@ -60,16 +60,19 @@ int WaitExit(pid_t pid, int timeoutMs)
     return -1;
 }
 
-struct Ending { const char* name; void (*act)(unsigned long window); };
+struct Ending { const char* name; void (*act)(unsigned long window, pid_t pid); };
 
+// A signal's default action would end the program with no exit code (WaitExit gives 128).
 const Ending kEndings[] = {
-    {"Escape", [](unsigned long w) { XDrv_PressKey(w, "Escape"); }},
-    {"close box", [](unsigned long w) { XDrv_Close(w); }},
+    {"Escape", [](unsigned long w, pid_t) { XDrv_PressKey(w, "Escape"); }},
+    {"close box", [](unsigned long w, pid_t) { XDrv_Close(w); }},
+    {"SIGINT (Ctrl-C)", [](unsigned long, pid_t pid) { kill(pid, SIGINT); }},
+    {"SIGTERM", [](unsigned long, pid_t pid) { kill(pid, SIGTERM); }},
 };
 
 }  // namespace
 
-TEST(Program, EndsWithExitCodeZeroWithinThreeSecondsOfClosingTheRenderWindow)
+TEST(Program, EndsWithExitCodeZeroWithinThreeSecondsOfClosingTheRenderWindowOrASignal)
 {
     for (const Ending& ending : kEndings) {
         SCOPED_TRACE(ending.name);
@@ -78,7 +81,7 @@ TEST(Program, EndsWithExitCodeZeroWithinThreeSecondsOfClosingTheRenderWindow)
         unsigned long window = XDrv_FindWindow("Render", 10000);
         if (window == 0) WaitExit(pid, 0);
         ASSERT_NE(window, 0u);
-        ending.act(window);
+        ending.act(window, pid);
         EXPECT_EQ(WaitExit(pid, 3000), 0);
     }
 }

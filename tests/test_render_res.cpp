@@ -210,6 +210,38 @@ TEST_F(RenderRes, TgaByteOrderAndRefusals)
     EXPECT_EQ(LoadTga("missing.tga", &x), 0);
 }
 
+// Virtual memory high-water mark of this process in KiB.
+static long PeakVirtualKiB()
+{
+    FILE* f = fopen("/proc/self/status", "r");
+    char line[256];
+    long kib = -1;
+    while (f != nullptr && fgets(line, sizeof line, f) != nullptr)
+        if (sscanf(line, "VmPeak: %ld kB", &kib) == 1) break;
+    if (f != nullptr) fclose(f);
+    return kib;
+}
+
+// A header that announces 16384 x 16384 pixels (1 GiB) over a few bytes is refused before the
+// pixels are allocated.
+TEST_F(RenderRes, TgaThatLiesAboutItsSizeAllocatesNothing)
+{
+    const struct {
+        const char* what;
+        UInt08 type;
+    } cases[] = {{"plain", 2}, {"run-length", 10}};
+    for (const auto& c : cases) {
+        std::vector<uint8_t> b = FixtureTgaHeader(c.type, 16384, 16384, 32);
+        b.insert(b.end(), 64, 0x7F);
+        ASSERT_TRUE(WriteFixtureFile("liar.tga", b));
+        const long before = PeakVirtualKiB();
+        Image x = {};
+        EXPECT_EQ(LoadTga("liar.tga", &x), 0) << c.what;
+        EXPECT_EQ(x.dat, nullptr) << c.what;
+        EXPECT_LT(PeakVirtualKiB() - before, 256 * 1024) << c.what << ": the announced size was allocated";
+    }
+}
+
 TEST_F(RenderRes, TgaTableRefusesSixteenBitsWithMessage)
 {
     const Int32 id = TGA_logo;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -772,7 +773,7 @@ TEST_F(ShowGl, MoreLampsThanPlacesWait)
 namespace {
 
 // Every element of this module lit at once on one frame, written to show_elements.png beside the
-// programs for a person to look at; checked only for the places that must not stay dark.
+// programs for a person to look at; checked for the places that must not stay dark.
 TEST_F(ShowGl, EverythingLitOnOneFrame)
 {
     memset(Indicator, 0xFF, sizeof(Indicator));
@@ -811,6 +812,43 @@ TEST_F(ShowGl, EverythingLitOnOneFrame)
     }
     EXPECT_EQ(ShowBasic_View()->speedShown, 123);
     EXPECT_EQ(ShowBasic_View()->speedRed, 1);
+
+    // The places that must not stay dark: pixels that stand out from the cleared background.
+    auto litPixels = [](const Recti& r) {
+        std::vector<uint8_t> area = RenderTestGl_Read(r.x, r.y, r.w, r.h);
+        int n = 0;
+        for (int i = 0; i < r.w * r.h; i++) {
+            const uint8_t* p = &area[(size_t)i * 4];
+            n += std::abs(p[0] - 24) + std::abs(p[1] - 26) + std::abs(p[2] - 35) > 60;
+        }
+        return n;
+    };
+    const Image& full = tgaImg[TGA_ui3_basic_battery_full_green];
+    const Recti speed = {600, pngImg[PNG_ui3_speed_digit_8].lty, 720, pngImg[PNG_ui3_speed_digit_8].h};
+    const struct {
+        const char* what;
+        Recti       at;
+    } places[] = {
+        {"speed digits", speed},
+        {"battery bar", {full.ltx, full.lty, full.w, full.h}},
+        {"greeting", {334, 647, 162, 54}},
+        {"trip range", {900, 630, 400, 80}},
+        {"frame rate", {0, 0, 200, 30}},
+    };
+    for (const auto& p : places) EXPECT_GT(litPixels(p.at), 20) << p.what << " stayed dark";
+    EXPECT_GT(Redness(speed), 60.0) << "the speed is above its warning: red digits";
+    const ShowTelltalesView* lamps = ShowTelltales_View();
+    ASSERT_GT(lamps->fixNum, 0);
+    for (Int32 i = 0; i < lamps->fixNum; i++)
+        EXPECT_GT(litPixels(lamps->fixRect[i]), 10) << "fixed lamp " << lamps->fixDrawn[i] << " stayed dark";
+    int dynDrawn = 0;
+    for (int k = 0; k < SHOW_DYN_LED_NUM; k++) {
+        if (lamps->dynPicture[k] < 0) continue;
+        dynDrawn++;
+        EXPECT_GT(litPixels(lamps->dynRect[k]), 10) << "shared-place lamp " << k << " stayed dark";
+    }
+    EXPECT_GT(dynDrawn, 0) << "with every bit on, shared-place lamps are drawn";
+
     std::vector<uint8_t> px = RenderTestGl_Read(0, 0, 1920, 720);
     std::vector<uint8_t> rgb(1920 * 720 * 3);
     for (int i = 0; i < 1920 * 720; i++) memcpy(&rgb[i * 3], &px[i * 4], 3);

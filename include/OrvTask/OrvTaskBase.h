@@ -9,9 +9,10 @@
 #include <semaphore.h>
 
 #include "OrvTask.h"
+#include "lib/OrvShared.h"
 
 typedef struct Struct_OrvTaskBase {
-    volatile Int08        Stop;          /* 1 (start value): the worker is to end */
+    volatile Int08        Stop;          /* 1 (start value): the worker is to end; OrvShared access */
     volatile OrvTaskState State;         /* OrvTask_Uninit at start */
     sem_t                 SemQuit;       /* posted once by the worker when it has ended */
     pthread_t             Thread;
@@ -36,8 +37,10 @@ Int08 OrvTaskBase_DeInit(OrvTaskBase* task, OrvTaskBase_DestroyFun destroyMore);
  * failed creation (stop flag 1, Stop). A companion thread, when given, is created after it in the
  * same way whatever the first creation gave, and its result is not checked. */
 void OrvTaskBase_Excute(OrvTaskBase* task, CommonFun worker, CommonFun companion, pthread_t* companionThread);
-/* TryStop: sets the stop flag. */
+/* TryStop: sets the stop flag. Safe from any thread. */
 void OrvTaskBase_TryStop(OrvTaskBase* task);
+/* Whether the stop flag is 1; the worker polls it while another thread may set it. */
+inline bool OrvTaskBase_StopRequested(const OrvTaskBase* task) { return OrvShared_Load(task->Stop) == 1; }
 /* Waits for the quit semaphore at most StopTimeoutMs counted from startTick of the monotonic clock
  * (OrvTaskBase_Now). Returns 1 when the worker had posted, 0 on time-out. */
 Int08 OrvTaskBase_WaitQuit(OrvTaskBase* task, struct timespec start);

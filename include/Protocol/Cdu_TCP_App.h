@@ -11,6 +11,7 @@
 #define CDU_TCP_APP_H
 
 #include "BaseTypes.h"
+#include "lib/OrvShared.h"
 
 /* Largest decoded cover picture: 500 x 500 pixels of 4 bytes. */
 #define CDU_PIC_BMP_SIZE 1000000

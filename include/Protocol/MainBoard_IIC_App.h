@@ -6,6 +6,7 @@
 #define MAIN_BOARD_IIC_APP_H
 
 #include "BaseTypes.h"
+#include "lib/OrvShared.h"
 #include "OrvCfg.h"
 
 enum { GEAR_INVISIBLE = 0, GEAR_D = 1, GEAR_N = 2, GEAR_R = 3, GEAR_P = 4, GEAR_RESERVE = 5 };

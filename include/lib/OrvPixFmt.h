@@ -11,4 +11,9 @@
 #define GL_RGBA 0x1908
 #endif
 
+/* Largest width or height the picture decoders accept: beyond every picture of the cluster (the
+ * screen is 1920 x 720), and low enough that a header that lies about its size cannot make a
+ * decoder allocate gigabytes or work for minutes on a few bytes. */
+#define ORV_PIC_MAX_SIDE 4096
+
 #endif

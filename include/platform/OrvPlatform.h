@@ -15,6 +15,11 @@ typedef struct Struct_OrvPlat_Window OrvPlat_Window;
  * and makes the executable's own folder the working directory, so that ./Res/ is found from
  * anywhere. Returns the instance to hand to WinMain. */
 OrvPlat_Instance* OrvPlat_InitProcess(const char* argv0);
+/* SIGINT (Ctrl-C in the terminal) and SIGTERM set *quitFlag to 1, which ends the program the way
+ * closing a window does: the main thread sees the flag and stops the tasks in order. A second such
+ * signal, once the first has been taken, ends the process at once (the default action), so that a
+ * stop that hangs can still be broken. */
+void OrvPlat_QuitOnSignals(volatile Int08* quitFlag);
 
 /* 1 when this start is a restart without a power cycle: the supervisor that starts the program
  * again after it ended sets the environment variable CLUSTER_RESTART to 1. Anything else (unset,

@@ -266,7 +266,7 @@ void* Render(void*)
     if (Render_ScreenTest(ScreenColorTest)) return nullptr;
 
     if (OtaState != 0) {
-        HmiDspState = HMI_DSP_LAUNCHING;
+        OrvShared_Store(HmiDspState, HMI_DSP_LAUNCHING);
         Show(EL.ShowUpgradeUI);
         return nullptr;
     }
@@ -300,27 +300,27 @@ void* Render(void*)
         break;
     case POWER_ON_BMP_PLAYING:
         if (Render_PwrOnBmpPlaying() == 1) {
-            HmiDspState = HMI_DSP_LAUNCHING;
+            OrvShared_Store(HmiDspState, HMI_DSP_LAUNCHING);
         } else if (workMode == WORK_MODE_ON) {
             mRender_RenderState = POWER_ON_STATE;
             mRender_WorkMode = WORK_MODE_ON;
             Render_PwrOnState();
         } else {
-            HmiDspState = HMI_DSP_OFF;
+            OrvShared_Store(HmiDspState, HMI_DSP_OFF);
             mRender_RenderState = POWER_OFF_STATE;
             mRender_WorkMode = WORK_MODE_OFF;
             Render_PwrOffState();
         }
         break;
     case POWER_OFF_BMP_PLAYING:
-        HmiDspState = HMI_DSP_OFF;
+        OrvShared_Store(HmiDspState, HMI_DSP_OFF);
         if (Render_PwrOffBmpPlaying() == 0) {
             mRender_RenderState = POWER_OFF_STATE;
             Render_PwrOffState();
         }
         break;
     default:
-        HmiDspState = HMI_DSP_OFF;
+        OrvShared_Store(HmiDspState, HMI_DSP_OFF);
         Render_PwrOffState();
         break;
     }
@@ -362,12 +362,12 @@ Int08 Render_PwrOnBmpPlaying(void)
     static GLfloat invAlpha = 0.0f;
     static GLfloat step = 0.001f;
 
-    RightSideState = RightSide_MODULE;
+    OrvShared_Store(RightSideState, RightSide_MODULE);
     Render_ResetModelView();
     if (mRender_RenderState != mRender_PreRenderState) {
         mRender_PreRenderState = mRender_RenderState;
         invAlpha = 0.0f;
-        HmiDspState = HMI_DSP_LAUNCHING;
+        OrvShared_Store(HmiDspState, HMI_DSP_LAUNCHING);
         Render_BuildPagePrograms();
         glClearColor(0, 0, 0, 0);
         Render_BlendOn();
@@ -528,10 +528,10 @@ void Render_PwrOnState(void)
 
     const Int08 selfTest = selfTestDuration <= SelfTest_Total_Duration;
     if (selfTest) {
-        HmiDspState = HMI_DSP_LAUNCHING;
+        OrvShared_Store(HmiDspState, HMI_DSP_LAUNCHING);
         chargingUI = 0;  // the self test always plays whole
     } else {
-        HmiDspState = HMI_DSP_ON;
+        OrvShared_Store(HmiDspState, HMI_DSP_ON);
     }
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -699,7 +699,7 @@ void Render_PwrOnState(void)
 end:
     Render_ResetModelView();
     Show(EL.ShowFPS);
-    RightSideState = rightSide;
+    OrvShared_Store(RightSideState, rightSide);
     Render_Present();
 }
 
@@ -707,7 +707,7 @@ end:
 
 Int08 Render_PwrOffBmpPlaying(void)
 {
-    RightSideState = RightSide_MODULE;
+    OrvShared_Store(RightSideState, RightSide_MODULE);
     if (mRender_RenderState != mRender_PreRenderState) {
         mRender_PreRenderState = mRender_RenderState;
         glClearColor(0, 0, 0, 0);
@@ -719,7 +719,7 @@ Int08 Render_PwrOffBmpPlaying(void)
 
 void Render_PwrOffState(void)
 {
-    RightSideState = RightSide_MODULE;
+    OrvShared_Store(RightSideState, RightSide_MODULE);
     if (mRender_RenderState != mRender_PreRenderState) {
         mRender_PreRenderState = mRender_RenderState;
         Once_InitFontBase();

@@ -85,6 +85,16 @@ Int08 LoadTga(const char* fileName, Image* image)
     fseek(fp, skip, SEEK_CUR);
 
     size_t pixels = (size_t)image->w * image->h;
+    // A file too short for the pixels its header announces is refused before anything is
+    // allocated, so a corrupt size cannot ask for gigabytes: plain pixels take bpp bytes each, a
+    // run-length packet (one count byte and at least one pixel) covers at most 128.
+    unsigned long long need = type == 2 ? (unsigned long long)pixels * bpp
+                                        : (unsigned long long)(pixels + 127) / 128 * (1 + bpp);
+    long remaining = RenderRes_Remaining(fp);
+    if (remaining < 0 || (unsigned long long)remaining < need) {
+        fclose(fp);
+        return 0;
+    }
     UInt08* dat = (UInt08*)malloc(pixels * bpp);
     Int08 ok = dat != NULL;
     if (ok && type == 2) ok = fread(dat, bpp, pixels, fp) == pixels;

@@ -62,7 +62,7 @@ Int08 CDUC_Task_ListenAddress(char* host, UInt32 hostSize, char* port, UInt32 po
     return 1;
 }
 
-UInt16 CDUC_Task_ListenPort(void) { return mCduc_Task_Port; }
+UInt16 CDUC_Task_ListenPort(void) { return OrvShared_Load(mCduc_Task_Port); }
 
 // Opens the listening socket on the configured address; INVALID_SOCKET on any failure.
 static SOCKET CDUC_Task_OpenServer(void)
@@ -100,15 +100,15 @@ static SOCKET CDUC_Task_OpenServer(void)
     }
     struct sockaddr_in6 bound;
     socklen_t len = sizeof(bound);
-    if (getsockname(s, (struct sockaddr*)&bound, &len) == 0) mCduc_Task_Port = ntohs(bound.sin6_port);
-    printf("head-unit link: listening on [%s]:%u\n", host, (unsigned)mCduc_Task_Port);
+    if (getsockname(s, (struct sockaddr*)&bound, &len) == 0) OrvShared_Store(mCduc_Task_Port, ntohs(bound.sin6_port));
+    printf("head-unit link: listening on [%s]:%u\n", host, (unsigned)OrvShared_Load(mCduc_Task_Port));
     return s;
 }
 
 // Waits at most 1 s for a connection on the listening socket: 1 one is waiting, 0 none, -1 failed.
 static int CDUC_Task_WaitConnection(void)
 {
-    struct pollfd pfd = {srvSocket, POLLIN, 0};
+    struct pollfd pfd = {OrvShared_Load(srvSocket), POLLIN, 0};
     int n = poll(&pfd, 1, 1000);
     if (n < 0) return errno == EINTR ? 0 : -1;
     if (n > 0 && (pfd.revents & (POLLERR | POLLNVAL))) return -1;
@@ -127,7 +127,7 @@ static void CDUC_Task_ServeOne(void)
 {
     struct sockaddr_in6 peer;
     socklen_t peerLen = sizeof(peer); // 28 bytes; the peer address is not used further
-    SOCKET s = accept(srvSocket, (struct sockaddr*)&peer, &peerLen);
+    SOCKET s = accept(OrvShared_Load(srvSocket), (struct sockaddr*)&peer, &peerLen);
     if (s != INVALID_SOCKET) {
         int nonBlocking = 1;
         ioctl(s, FIONBIO, &nonBlocking);
@@ -149,29 +149,29 @@ static void CDUC_Task_ServeOne(void)
 
 static void* CDUC_Task_TcpService(void*)
 {
-    CduComSrvPnt = 0x1000;
+    OrvShared_Store(CduComSrvPnt, 0x1000);
     CDU_TCP_SetInitialValue();
-    CduComSrvPnt = 0x1001;
-    while (globIpv6_NetworkInstalled == 0) {
-        if (mCduc_Task.Stop == 1) return nullptr; // the quit semaphore is not posted here
+    OrvShared_Store(CduComSrvPnt, 0x1001);
+    while (OrvShared_Load(globIpv6_NetworkInstalled) == 0) {
+        if (OrvTaskBase_StopRequested(&mCduc_Task)) return nullptr; // the quit semaphore is not posted here
         OrvPlat_SleepUs(CDUC_WAIT_US);
     }
 
     SOCKET s = CDUC_Task_OpenServer();
     if (s != INVALID_SOCKET) {
-        srvSocket = s;
-        while (mCduc_Task.Stop != 1) {
+        OrvShared_Store(srvSocket, s);
+        while (!OrvTaskBase_StopRequested(&mCduc_Task)) {
             int ready = CDUC_Task_WaitConnection();
             if (ready < 0) {
-                mCduc_Task.Stop = 1;
+                OrvTaskBase_TryStop(&mCduc_Task);
                 break;
             }
             if (ready > 0) CDUC_Task_ServeOne();
         }
         CDUC_Task_CloseClient();
-        srvSocket = INVALID_SOCKET;
+        OrvShared_Store(srvSocket, INVALID_SOCKET);
         close(s);
-        mCduc_Task_Port = 0;
+        OrvShared_Store(mCduc_Task_Port, 0);
     }
     OrvTaskBase_WorkerEnded(&mCduc_Task);
     return nullptr;
@@ -191,16 +191,16 @@ static void CDUC_Task_BreakClient(void)
 
 static void* CDUC_Task_Monitor(void*)
 {
-    while (srvSocket == INVALID_SOCKET) {
-        if (mCduc_Task.Stop == 1) return nullptr;
+    while (OrvShared_Load(srvSocket) == INVALID_SOCKET) {
+        if (OrvTaskBase_StopRequested(&mCduc_Task)) return nullptr;
         OrvPlat_SleepUs(CDUC_WAIT_US);
     }
     unsigned tick = 0;
-    while (mCduc_Task.Stop != 1) {
-        if (srvSocket == INVALID_SOCKET) break; // the worker has closed the server
+    while (!OrvTaskBase_StopRequested(&mCduc_Task)) {
+        if (OrvShared_Load(srvSocket) == INVALID_SOCKET) break; // the worker has closed the server
         int ready = CDUC_Task_WaitConnection();
         if (ready < 0) {
-            mCduc_Task.Stop = 1;
+            OrvTaskBase_TryStop(&mCduc_Task);
             break;
         }
         if (ready == 0) {

@@ -42,14 +42,14 @@ static Int32 DR_Task_WndProc(OrvPlat_Window* window, UInt32 message, Int32 wPara
 
 static void DR_Task_RunLoop(void)
 {
-    while (mDr_Task.Stop != 1) {
+    while (!OrvTaskBase_StopRequested(&mDr_Task)) {
         DR_Task_FeedDog();
         OrvPlat_Msg msg;
         if (!OrvPlat_PeekMessage(&msg)) {
             if (OrvRenderFuncs[DR_SLOT_RENDER]) OrvRenderFuncs[DR_SLOT_RENDER](OrvRenderFuncsArgv[DR_SLOT_RENDER]);
         } else if (msg.message == ORV_MSG_QUIT) {
-            mDr_Task.Stop = 1;
-            globAppQuit = 1;
+            OrvTaskBase_TryStop(&mDr_Task);
+            OrvShared_Store(globAppQuit, 1);
         } else {
             OrvPlat_DispatchMessage(&msg);
         }
@@ -58,9 +58,9 @@ static void DR_Task_RunLoop(void)
 
 static void* DR_Task_Render(void*)
 {
-    if (mDr_Task.Stop != 1) {
+    if (!OrvTaskBase_StopRequested(&mDr_Task)) {
         if (!OrvPlat_RegisterRenderClass("OrvRender")) {
-            mDr_Task.Stop = 1;
+            OrvTaskBase_TryStop(&mDr_Task);
             return nullptr;
         }
         OrvRenderHwnd = OrvPlat_CreateRenderWindow("OrvRender", "Render", 0, 0, 1920, 720, DR_Task_WndProc);
@@ -81,9 +81,9 @@ static void* DR_Task_Render(void*)
         OrvPlat_DestroyWindow(OrvRenderHwnd);
         OrvRenderHwnd = nullptr;
     } else {
-        while (mDr_Task.Stop != 1) OrvPlat_SleepMs(10);
+        while (!OrvTaskBase_StopRequested(&mDr_Task)) OrvPlat_SleepMs(10);
     }
-    globAppQuit = 1;
+    OrvShared_Store(globAppQuit, 1);
     OrvTaskBase_WorkerEnded(&mDr_Task);
     return nullptr;
 }

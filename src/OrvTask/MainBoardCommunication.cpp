@@ -146,15 +146,15 @@ static void MBC_Task_DestroyWindow(void)
 // the moment the toolkit reports them, and the worker no longer keeps a processor busy.
 static void MBC_Task_RunLoop(void)
 {
-    while (mMbc_Task.Stop != 1) {
+    while (!OrvTaskBase_StopRequested(&mMbc_Task)) {
         // The bus first, bounded: a flood of datagrams still leaves every pass to the window.
         UInt32 arrived = MB_BUS_Poll();
         if (arrived != 0) MBC_Task_ShowBusFrames(arrived);
         OrvPlat_Msg msg;
         if (!OrvPlat_WaitMessage(&msg, 20)) continue;
         if (msg.message == ORV_MSG_QUIT) {
-            mMbc_Task.Stop = 1;
-            globAppQuit = 1;
+            OrvTaskBase_TryStop(&mMbc_Task);
+            OrvShared_Store(globAppQuit, 1);
         } else {
             OrvPlat_DispatchMessage(&msg);
         }
@@ -164,12 +164,12 @@ static void MBC_Task_RunLoop(void)
 void* MBC_Task_I2cDispatch(void*)
 {
     MB_IIC_SetInitialValue();
-    if (mMbc_Task.Stop != 1) {
+    if (!OrvTaskBase_StopRequested(&mMbc_Task)) {
         if (!OrvPlat_RegisterFrameEntryClass("OrvComCtrl")) {
             // Without a window there is no way to end the application from here: the task's
             // Stop then waits its full time-out.
             printf("MainBoardCommunication: cannot open the frame-entry window\n");
-            mMbc_Task.Stop = 1;
+            OrvTaskBase_TryStop(&mMbc_Task);
             return nullptr;
         }
         mMbc_MainWnd = MBC_Task_CreateWindow();
@@ -179,7 +179,7 @@ void* MBC_Task_I2cDispatch(void*)
         MBC_Task_RunLoop();
     }
     MBC_Task_DestroyWindow();
-    globAppQuit = 1;
+    OrvShared_Store(globAppQuit, 1);
     OrvTaskBase_WorkerEnded(&mMbc_Task);
     return nullptr;
 }

@@ -71,9 +71,9 @@ void OrvTaskBase_Excute(OrvTaskBase* task, CommonFun worker, CommonFun companion
         pthread_mutex_unlock(&task->Mutex);
         return;
     }
-    task->Stop = 0;
+    OrvShared_Store(task->Stop, 0);
     if (pthread_create(&task->Thread, nullptr, worker, nullptr) != 0) {
-        task->Stop = 1;
+        OrvShared_Store(task->Stop, 1);
         task->State = OrvTask_Stop;
     } else {
         pthread_detach(task->Thread);
@@ -85,7 +85,7 @@ void OrvTaskBase_Excute(OrvTaskBase* task, CommonFun worker, CommonFun companion
     pthread_mutex_unlock(&task->Mutex);
 }
 
-void OrvTaskBase_TryStop(OrvTaskBase* task) { task->Stop = 1; }
+void OrvTaskBase_TryStop(OrvTaskBase* task) { OrvShared_Store(task->Stop, 1); }
 
 Int08 OrvTaskBase_WaitQuit(OrvTaskBase* task, struct timespec start)
 {
@@ -98,7 +98,7 @@ Int08 OrvTaskBase_WaitQuit(OrvTaskBase* task, struct timespec start)
 void OrvTaskBase_Stop(OrvTaskBase* task)
 {
     struct timespec start = OrvTaskBase_Now();
-    task->Stop = 1;
+    OrvShared_Store(task->Stop, 1);
     // A worker that has posted is gone: record it, so that DeInit can release the task and Excute
     // may start it again. A worker that never posted may still run; its task stays Running.
     if (OrvTaskBase_WaitQuit(task, start) && task->State == OrvTask_Running) task->State = OrvTask_Stop;

@@ -80,14 +80,14 @@ static void* RSL_Task_WorkerFunc(void* argv)
 {
     Int32 n = *static_cast<Int32*>(argv);
     if (n < 0 || n >= RSL_TASK_WORKER_NUM) return nullptr;
-    while (mRsl_Task_SubThread_Stop[n] != 1) {
+    while (OrvShared_Load(mRsl_Task_SubThread_Stop[n]) != 1) {
         sem_wait(&mRsl_Task_SubThread_Sem[n]);
-        if (mRsl_Task_SubThread_Stop[n] == 1) break;
+        if (OrvShared_Load(mRsl_Task_SubThread_Stop[n]) == 1) break;
         mRsl_Task_SubThread_State[n] = OrvTask_Running;
         for (;;) {
             pthread_mutex_lock(&mRsl_Task_SubThread_Mutex);
             OrvNode* first = head(&mRsl_Task_WaitTaskQueue);
-            if (first == nullptr || mRsl_Task_SubThread_Stop[n] == 1) break;  // keeps the mutex
+            if (first == nullptr || OrvShared_Load(mRsl_Task_SubThread_Stop[n]) == 1) break;  // keeps the mutex
             RslTaskItem* item = static_cast<RslTaskItem*>(first->data);
             popQ(&mRsl_Task_WaitTaskQueue);
             pthread_mutex_unlock(&mRsl_Task_SubThread_Mutex);
@@ -110,16 +110,16 @@ static void RSL_Task_WakeWorker(void)
     if (mRsl_Task_AvaiSubThreadQueue.length != 0) {
         Int32 n = *static_cast<Int32*>(head(&mRsl_Task_AvaiSubThreadQueue)->data);
         popQ(&mRsl_Task_AvaiSubThreadQueue);
-        mRsl_Task_SubThread_Stop[n] = 0;
+        OrvShared_Store(mRsl_Task_SubThread_Stop[n], 0);
         sem_post(&mRsl_Task_SubThread_Sem[n]);
         return;
     }
     if (mRsl_Task_SubThreadNum >= RSL_TASK_WORKER_NUM) return;  // a busy worker will take it
     Int32 n = mRsl_Task_SubThreadNum;
     mRsl_Task_SubThreadID[n] = n;
-    mRsl_Task_SubThread_Stop[n] = 0;
+    OrvShared_Store(mRsl_Task_SubThread_Stop[n], 0);
     if (pthread_create(&mRsl_Task_SubThread[n], nullptr, RSL_Task_WorkerFunc, &mRsl_Task_SubThreadID[n]) != 0) {
-        mRsl_Task_SubThread_Stop[n] = 1;  // the next request tries the same number again
+        OrvShared_Store(mRsl_Task_SubThread_Stop[n], 1);  // the next request tries the same number again
         return;
     }
     pthread_detach(mRsl_Task_SubThread[n]);
@@ -157,9 +157,9 @@ static Int08 RSL_Task_AllWorkersFinished(void)
 
 static void* RSL_Task_Serve(void*)
 {
-    while (mRsl_Task.Stop != 1) {
+    while (!OrvTaskBase_StopRequested(&mRsl_Task)) {
         sem_wait(&mRsl_Task_SemRequest);
-        if (mRsl_Task.Stop == 1) break;
+        if (OrvTaskBase_StopRequested(&mRsl_Task)) break;
         pthread_mutex_lock(&mRsl_Task_SubThread_Mutex);
         RSL_Task_TakeRequest();
         pthread_mutex_unlock(&mRsl_Task_SubThread_Mutex);
@@ -169,7 +169,7 @@ static void* RSL_Task_Serve(void*)
     pthread_mutex_unlock(&mRsl_Task_SubThread_Mutex);
 
     for (int i = 0; i < RSL_TASK_WORKER_NUM; ++i) {
-        mRsl_Task_SubThread_Stop[i] = 1;
+        OrvShared_Store(mRsl_Task_SubThread_Stop[i], 1);
         sem_post(&mRsl_Task_SubThread_Sem[i]);
     }
     while (!RSL_Task_AllWorkersFinished()) OrvPlat_SleepMs(1);
@@ -199,7 +199,7 @@ Int08 RSL_Task_PostRequest(void* argv)
     RslTaskItem* item = static_cast<RslTaskItem*>(argv);
     if (item == nullptr) return 0;
     // After a stop request the serve thread no longer answers: refuse at once.
-    if (mRsl_Task.State != OrvTask_Running || mRsl_Task.Stop == 1) {
+    if (mRsl_Task.State != OrvTask_Running || OrvTaskBase_StopRequested(&mRsl_Task)) {
         RSL_Task_ChangeTaskItemState(item, OrvTask_PostFail);
         return 0;
     }
@@ -237,7 +237,7 @@ void  RSL_Task_Excute(void)
 
 void RSL_Task_TryStop(void)
 {
-    mRsl_Task.Stop = 1;
+    OrvTaskBase_TryStop(&mRsl_Task);
     sem_post(&mRsl_Task_SemRequest);
 }
 

@@ -142,8 +142,8 @@ static Int08 CDU_TCP_RecvAll(UInt08* buf, UInt32 len, UInt32 mark, const volatil
 {
     UInt32 got = 0;
     while (got < len) {
-        if (*quitFlg == 1) return 0;
-        CduComSrvPnt = mark;
+        if (OrvShared_Load(*quitFlg) == 1) return 0;
+        OrvShared_Store(CduComSrvPnt, mark);
         ssize_t n = recv(clientSockFd, buf + got, len - got, 0);
         if (n > 0) {
             got += (UInt32)n;
@@ -176,11 +176,11 @@ enum { CDU_TCP_FRAME_END = 0, CDU_TCP_FRAME_OK = 1, CDU_TCP_FRAME_SHORT = 2 };
 // Reads one whole frame into the headers and buffers.
 static Int32 CDU_TCP_ReadFrame(UInt32* jsonSz, UInt32* binSz, const volatile Int08* quitFlg)
 {
-    CduComSrvPnt = 0x2002;
+    OrvShared_Store(CduComSrvPnt, 0x2002);
     if (!CDU_TCP_RecvAll(unFrmHdr.unbuf, sizeof(unFrmHdr), 0x2003, quitFlg)) return CDU_TCP_FRAME_END;
     UInt32 dataSize = ntohl(unFrmHdr.hdr.data_size);
     unFrmHdr.hdr.data_size = dataSize;
-    CduComSrvPnt = 0x2004;
+    OrvShared_Store(CduComSrvPnt, 0x2004);
     PrintFrameHeader();
 
     if (dataSize < sizeof(unBpbHdr)) {
@@ -188,26 +188,26 @@ static Int32 CDU_TCP_ReadFrame(UInt32* jsonSz, UInt32* binSz, const volatile Int
         return CDU_TCP_RecvAll(scratch, dataSize, 0x2005, quitFlg) ? CDU_TCP_FRAME_SHORT : CDU_TCP_FRAME_END;
     }
 
-    CduComSrvPnt = 0x2006;
+    OrvShared_Store(CduComSrvPnt, 0x2006);
     if (!CDU_TCP_RecvAll(unBpbHdr.unbuf, sizeof(unBpbHdr), 0x2007, quitFlg)) return CDU_TCP_FRAME_END;
     unBpbHdr.hdr.rpc_name = ntohl(unBpbHdr.hdr.rpc_name);
     unBpbHdr.hdr.rpc_msg_no = ntohl(unBpbHdr.hdr.rpc_msg_no);
     unBpbHdr.hdr.json_size = ntohl(unBpbHdr.hdr.json_size);
     mCdu_TCP_LastMsgNo = unBpbHdr.hdr.rpc_msg_no;
-    CduComSrvPnt = 0x2008;
+    OrvShared_Store(CduComSrvPnt, 0x2008);
 
     UInt32 payload = dataSize - (UInt32)sizeof(unBpbHdr);
     UInt32 size = unBpbHdr.hdr.json_size < payload ? unBpbHdr.hdr.json_size : payload;
     *jsonSz = size < (UInt32)(MAX_RECV_JSON_SIZE - 1) ? size : (UInt32)(MAX_RECV_JSON_SIZE - 1);
-    CduComSrvPnt = 0x2009;
+    OrvShared_Store(CduComSrvPnt, 0x2009);
     if (!CDU_TCP_RecvAll(jsonData, *jsonSz, 0x200A, quitFlg)) return CDU_TCP_FRAME_END;
     jsonData[*jsonSz] = 0;
     if (!CDU_TCP_Drain(size - *jsonSz, 0x200A, quitFlg)) return CDU_TCP_FRAME_END;
-    CduComSrvPnt = 0x200B;
+    OrvShared_Store(CduComSrvPnt, 0x200B);
 
     UInt32 binLen = payload - size;
     *binSz = binLen < (UInt32)MAX_RECV_BIN_SIZE ? binLen : (UInt32)MAX_RECV_BIN_SIZE;
-    CduComSrvPnt = 0x200C;
+    OrvShared_Store(CduComSrvPnt, 0x200C);
     if (!CDU_TCP_RecvAll(binData, *binSz, 0x200D, quitFlg)) return CDU_TCP_FRAME_END;
     if (!CDU_TCP_Drain(binLen - *binSz, 0x200D, quitFlg)) return CDU_TCP_FRAME_END;
     return CDU_TCP_FRAME_OK;
@@ -227,7 +227,7 @@ void CDU_TCP_ProcessRecvData(UInt08* json, UInt32 jsonSz, UInt08* bin, UInt32 bi
     const FrameHeader& fh = unFrmHdr.hdr;
     switch (fh.frm_type) {
     case FRM_TYPE_CTRL: {
-        CduComSrvPnt = 0x2026;
+        OrvShared_Store(CduComSrvPnt, 0x2026);
         if (fh.srv_type != FRM_SRV_CDU_AID) break;
         UInt32 name = unBpbHdr.hdr.rpc_name;
         if (fh.frm_info == FRM_INF_START && name == RPC_CDU_SERVICE) CDU_TCP_SetReq(REQ_SRV_START);
@@ -236,7 +236,7 @@ void CDU_TCP_ProcessRecvData(UInt08* json, UInt32 jsonSz, UInt08* bin, UInt32 bi
         break;
     }
     case FRM_TYPE_SINGLE: {
-        CduComSrvPnt = 0x2027;
+        OrvShared_Store(CduComSrvPnt, 0x2027);
         const CduTcpService* s = CDU_TCP_FindService(fh.srv_type);
         if (s == nullptr) break;
         RecvFrmSequence[s->seq] = -1;
@@ -245,7 +245,7 @@ void CDU_TCP_ProcessRecvData(UInt08* json, UInt32 jsonSz, UInt08* bin, UInt32 bi
         break;
     }
     case FRM_TYPE_FIRST:
-        CduComSrvPnt = 0x2028;
+        OrvShared_Store(CduComSrvPnt, 0x2028);
         if (fh.srv_type == FRM_SRV_CDU_UPGRADE && fh.frm_id == 1) {
             RecvFrmSequence[RECV_FRM_SEQ_UPGRADE] = 1;
             CDU_TCP_Decode(FRM_SRV_CDU_UPGRADE, json, jsonSz, bin, binSz);
@@ -253,7 +253,7 @@ void CDU_TCP_ProcessRecvData(UInt08* json, UInt32 jsonSz, UInt08* bin, UInt32 bi
         }
         break;
     case FRM_TYPE_NEXT:
-        CduComSrvPnt = 0x2029;
+        OrvShared_Store(CduComSrvPnt, 0x2029);
         if (fh.srv_type == FRM_SRV_CDU_UPGRADE && RecvFrmSequence[RECV_FRM_SEQ_UPGRADE] != -1) {
             Int32& seq = RecvFrmSequence[RECV_FRM_SEQ_UPGRADE];
             seq = fh.frm_id == FRM_SEQ_END ? 0 : seq + 1;
@@ -262,7 +262,7 @@ void CDU_TCP_ProcessRecvData(UInt08* json, UInt32 jsonSz, UInt08* bin, UInt32 bi
         }
         break;
     default:
-        CduComSrvPnt = 0x202A;
+        OrvShared_Store(CduComSrvPnt, 0x202A);
         break;
     }
 }
@@ -279,7 +279,7 @@ static bool CDU_TCP_SendWhole(const void* data, size_t len)
         n = send(clientSockFd, data, len, MSG_NOSIGNAL);
     } while (n < 0 && errno == EINTR);
     if (n == (ssize_t)len) return true;
-    CduComSrvPnt = 0x2038;
+    OrvShared_Store(CduComSrvPnt, 0x2038);
     return false;
 }
 
@@ -294,9 +294,8 @@ static bool CDU_TCP_SendAnswer(UInt08 frmType, UInt08 srv, UInt08 info, UInt32 r
 // and a text without its zero must not run past the field.
 static void CDU_TCP_CopyText(char* out, const Int08* text, size_t size)
 {
-    size_t n = strnlen((const char*)text, size - 1);
-    memcpy(out, text, n);
-    out[n] = 0;
+    OrvShared_CopyOut(out, text, size - 1);
+    out[size - 1] = 0;
 }
 
 static char* CDU_TCP_PrintPhoneAction(const CduTcpPhoneAction& a)
@@ -331,8 +330,8 @@ static void CDU_TCP_ClearPhoneBit(UInt08 bit)
 // Sends one pending phone action; false when a send fell short.
 static bool CDU_TCP_SendPhoneAction(const CduTcpPhoneAction& a)
 {
-    CduComSrvPnt = 0x2037;
-    if (a.record->Status != a.status) {
+    OrvShared_Store(CduComSrvPnt, 0x2037);
+    if (OrvShared_Load(a.record->Status) != a.status) {
         CDU_TCP_ClearPhoneBit(a.bit);
         return true;
     }
@@ -353,19 +352,19 @@ static bool CDU_TCP_SendPhoneAction(const CduTcpPhoneAction& a)
 
 Int08 CDU_TCP_ProcessSendData(void)
 {
-    CduComSrvPnt = 0x202B;
+    OrvShared_Store(CduComSrvPnt, 0x202B);
     // Phone actions ride along with an answer: the head unit sends a heartbeat every few seconds.
     if (requestStatus.value == 0) return 0;
 
     if (CDU_TCP_HasReq(REQ_SRV_START)) {
-        CduComSrvPnt = 0x202C;
+        OrvShared_Store(CduComSrvPnt, 0x202C);
         // The session id is drawn once per connection; a repeated start keeps it.
         if (isSrvStart == 0) sessionId = (UInt08)(OrvPlat_GetTickCount() & 0xFF);
         if (!CDU_TCP_SendAnswer(FRM_TYPE_CTRL, FRM_SRV_CDU_AID, FRM_INF_START_ACK, RPC_CDU_SERVICE)) return -1;
         CDU_TCP_ClearReq(REQ_SRV_START);
         isSrvStart = 1;
     } else if (CDU_TCP_HasReq(REQ_SRV_END)) {
-        CduComSrvPnt = 0x202D;
+        OrvShared_Store(CduComSrvPnt, 0x202D);
         if (!CDU_TCP_SendAnswer(FRM_TYPE_CTRL, FRM_SRV_CDU_AID, FRM_INF_END_ACK, RPC_CDU_SERVICE)) return -1;
         CDU_TCP_ClearReq(REQ_SRV_END);
         return -1;
@@ -376,7 +375,7 @@ Int08 CDU_TCP_ProcessSendData(void)
 
     for (const CduTcpAnswer& a : gCduTcpAnswers) {
         if (!CDU_TCP_HasReq(a.req)) continue;
-        if (a.mark != 0) CduComSrvPnt = a.mark;
+        if (a.mark != 0) OrvShared_Store(CduComSrvPnt, a.mark);
         if (!CDU_TCP_SendAnswer(a.frmType, a.srv, a.info, a.rpcName)) return -1;
         CDU_TCP_ClearReq(a.req);
     }
@@ -384,7 +383,7 @@ Int08 CDU_TCP_ProcessSendData(void)
         if (!((__atomic_load_n(&BlueToothReqFlag.value, __ATOMIC_SEQ_CST) >> a.bit) & 1u)) continue;
         if (!CDU_TCP_SendPhoneAction(a)) return -1;
     }
-    CduComSrvPnt = 0x2037;
+    OrvShared_Store(CduComSrvPnt, 0x2037);
     return 0;
 }
 
@@ -410,11 +409,11 @@ static void CDU_TCP_ResetLink(void)
 // for more than 18 s of connection time.
 static void CDU_TCP_RecordStateFallBack(UInt32* keepMs, UInt32 loopMs)
 {
-    if (cduRecordStateUpd == 1) {
-        cduRecordStateUpd = 0;
+    if (OrvShared_Load(cduRecordStateUpd) == 1) {
+        OrvShared_Store(cduRecordStateUpd, 0);
         *keepMs = 0;
-    } else if (CduRecordState != CduRecord_Exit) {
-        if (*keepMs > CDU_TCP_REC_STATE_KEEP_MS) CduRecordState = CduRecord_Exit;
+    } else if (OrvShared_Load(CduRecordState) != CduRecord_Exit) {
+        if (*keepMs > CDU_TCP_REC_STATE_KEEP_MS) OrvShared_Store(CduRecordState, CduRecord_Exit);
         else *keepMs += loopMs;
     }
 }
@@ -426,16 +425,16 @@ void CDU_TCP_Serve(SOCKET sockFd, const volatile Int08* quitFlg)
     clientSockFd = sockFd;
     int tickCheck = 0, tckDoubleCheck = 0;
     UInt32 preTick = CDU_TCP_NowMs();
-    CduComSrvPnt = 0x2000;
+    OrvShared_Store(CduComSrvPnt, 0x2000);
 
     // A failed accept hands the invalid socket on; poll would skip it and wait, so end at once.
-    while (*quitFlg != 1 && clientSockFd != INVALID_SOCKET) {
+    while (OrvShared_Load(*quitFlg) != 1 && clientSockFd != INVALID_SOCKET) {
         UInt32 currTick = CDU_TCP_NowMs();
         UInt32 loopDuration = currTick - preTick;
         preTick = currTick;
         CDU_TCP_RecordStateFallBack(&recStateKeep, loopDuration);
 
-        CduComSrvPnt = 0x2001;
+        OrvShared_Store(CduComSrvPnt, 0x2001);
         struct pollfd pfd = {clientSockFd, POLLIN, 0};
         int ready = poll(&pfd, 1, 1000);
         if (ready < 0) {
@@ -446,7 +445,7 @@ void CDU_TCP_Serve(SOCKET sockFd, const volatile Int08* quitFlg)
             // Nine silent seconds in a row end the connection.
             if (++tickCheck > 2) {
                 tickCheck = 0;
-                CduComSrvPnt = 0x2013;
+                OrvShared_Store(CduComSrvPnt, 0x2013);
                 if (++tckDoubleCheck > 2) break;
             }
             continue;
@@ -458,17 +457,17 @@ void CDU_TCP_Serve(SOCKET sockFd, const volatile Int08* quitFlg)
         Int32 got = CDU_TCP_ReadFrame(&jsonSz, &binSz, quitFlg);
         if (got == CDU_TCP_FRAME_END) break;
         if (got == CDU_TCP_FRAME_OK) {
-            CduComSrvPnt = 0x200E;
+            OrvShared_Store(CduComSrvPnt, 0x200E);
             CDU_TCP_ProcessRecvData(jsonData, jsonSz, binData, binSz);
-            CduComSrvPnt = 0x200F;
+            OrvShared_Store(CduComSrvPnt, 0x200F);
             if (CDU_TCP_ProcessSendData() != 0) break;
-            CduComSrvPnt = 0x2010;
+            OrvShared_Store(CduComSrvPnt, 0x2010);
         }
-        CduComSrvPnt = 0x2012;
+        OrvShared_Store(CduComSrvPnt, 0x2012);
     }
-    CduComSrvPnt = 0x2014;
-    CduComSrvPnt = 0x2016;
+    OrvShared_Store(CduComSrvPnt, 0x2014);
+    OrvShared_Store(CduComSrvPnt, 0x2016);
     CDU_TCP_ResetLink();
     CDU_TCP_EndServe();
-    CduComSrvPnt = 0x2017;
+    OrvShared_Store(CduComSrvPnt, 0x2017);
 }

@@ -53,14 +53,15 @@ bool CDU_TCP_SetText(Int08* field, size_t size, const cJSON* obj, const char* ke
 {
     const cJSON* item = cJSON_GetObjectItem(obj, key);
     if (item == nullptr || !cJSON_IsString(item) || item->valuestring == nullptr) {
-        field[0] = 0;
+        OrvShared_Store(field[0], 0);
         return true;
     }
     const char* text = item->valuestring;
     size_t n = strnlen(text, size - 1);
     if (strncmp((const char*)field, text, n) == 0 && field[n] == 0) return false;
-    memcpy(field, text, n);
-    field[n] = 0;
+    // The render thread may be reading the field: byte-wise atomic stores, then the zero.
+    OrvShared_CopyIn(field, text, n);
+    OrvShared_Store(field[n], 0);
     return true;
 }
 
@@ -129,37 +130,42 @@ template <typename Rec> void ApplyCover(Rec& rec, UInt08 source, const UInt08* b
 {
     if (binSz <= CDU_COVER_MIN_BYTES) {
         if (*updFlg) {
-            rec.HasCover = 0;
-            rec.PicHashCode = 0;
+            OrvShared_Store(rec.HasCover, 0);
+            OrvShared_Store(rec.PicHashCode, 0);
         }
         return;
     }
     UInt16 h = CoverCheckValue(bin, binSz);
     if (!*updFlg && CduMediaSrc == source && h == rec.PicHashCode) return;
-    rec.PicHashCode = h;
+    OrvShared_Store(rec.PicHashCode, h);
 
     typedef Int08 (*Loader)(void*, UInt32, Int32*, Int32*, UInt32*, void**, UInt32);
     Loader load = nullptr;
     if (StartsWith(bin, binSz, kJpegMagic)) load = LoadJpegFromMem;
     else if (StartsWith(bin, binSz, kPngMagic)) load = LoadPngFromMem;
     else if (StartsWith(bin, binSz, kBmpMagic)) {
-        rec.HasCover = 0; // bitmaps are not shown
+        OrvShared_Store(rec.HasCover, 0); // bitmaps are not shown
         *updFlg = true;
         return;
     } else {
         return;
     }
-    rec.HasCover = 0;
+    OrvShared_Store(rec.HasCover, 0);
     __atomic_thread_fence(__ATOMIC_RELEASE); // HasCover drops before the pixels change
     Int32 w = 0, hgt = 0;
     UInt32 fmt = 0;
-    void* pixels = rec.PicBmp;
-    if (load((void*)bin, binSz, &w, &hgt, &fmt, &pixels, (UInt32)sizeof(rec.PicBmp)) == 1 &&
+    // The decoders write the pixels in their own order; they land in a private buffer first and
+    // reach the store with atomic stores, since the render thread may still be reading the last one.
+    static UInt08 scratch[CDU_PIC_BMP_SIZE];
+    void* pixels = scratch;
+    if (load((void*)bin, binSz, &w, &hgt, &fmt, &pixels, (UInt32)sizeof(scratch)) == 1 &&
         w <= CDU_COVER_MAX_SIDE && hgt <= CDU_COVER_MAX_SIDE) {
-        rec.PicWidth = w;
-        rec.PicHeight = hgt;
-        rec.picFmt = fmt;
-        rec.HasCover = 1;
+        size_t bytes = (size_t)w * (size_t)hgt * 4u;
+        OrvShared_CopyIn(rec.PicBmp, scratch, bytes < sizeof(rec.PicBmp) ? bytes : sizeof(rec.PicBmp));
+        OrvShared_Store(rec.PicWidth, w);
+        OrvShared_Store(rec.PicHeight, hgt);
+        OrvShared_Store(rec.picFmt, fmt);
+        OrvShared_Store(rec.HasCover, 1);
     }
     *updFlg = true;
 }
@@ -167,7 +173,7 @@ template <typename Rec> void ApplyCover(Rec& rec, UInt08 source, const UInt08* b
 // A source that stops or is disabled gives the media up only if it holds it.
 void ReleaseMediaSrc(UInt08 source)
 {
-    if (CduMediaSrc == source) CduMediaSrc = Media_Src_None;
+    if (CduMediaSrc == source) OrvShared_Store(CduMediaSrc, Media_Src_None);
 }
 
 /* --- disabled services: the record's empty state, its counters stepped behind the fence ----- */
@@ -176,7 +182,7 @@ void ReleaseMediaSrc(UInt08 source)
 // gives up the media source only after its record is empty.
 template <typename Rec> void DisableMedia(Rec& rec, void (*reset)(CDU_TCP_CounterRule), UInt08 source)
 {
-    rec.HasCover = 0; // readers stop showing the cover before its size and check value go
+    OrvShared_Store(rec.HasCover, 0); // readers stop showing the cover before its size and check value go
     reset(CDU_COUNTERS_PUBLISH);
     ReleaseMediaSrc(source); // only if it holds it; the reset after a connection clears it for all
 }
@@ -189,14 +195,14 @@ bool DecodeNav(const cJSON* doc, Int32 enable)
         CDU_TCP_ResetNav(CDU_COUNTERS_PUBLISH);
         return true;
     }
-    CduComSrvPnt = 0x201B;
-    NavInfo.Enable = 1;
+    OrvShared_Store(CduComSrvPnt, 0x201B);
+    OrvShared_Store(NavInfo.Enable, 1);
     const cJSON* nav = cJSON_GetObjectItem(doc, "nav");
     if (nav == nullptr || !IsStringItem(nav, "NavIcon")) return false;
     Int32 icon, remain;
     if (!GetDecimal(nav, "NavIcon", &icon) || !GetDecimal(nav, "RoadRemainDis", &remain)) return false;
-    NavInfo.NavIcon = (UInt08)icon;
-    NavInfo.RoadRemainDis = remain;
+    OrvShared_Store(NavInfo.NavIcon, (UInt08)icon);
+    OrvShared_Store(NavInfo.RoadRemainDis, remain);
     if (SET_TEXT(NavInfo.CurrRoadName, nav, "CurRoadName")) StepCounter(NavInfo.UpdCurrRoadName);
     if (SET_TEXT(NavInfo.NextRoadName, nav, "NexRoadName")) StepCounter(NavInfo.UpdNextRoadName);
     bool dis = SET_TEXT(NavInfo.RemainDis1, nav, "SegRemainDis1");
@@ -211,9 +217,9 @@ bool DecodeMusic(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08* bi
         DisableMedia(MusicInfo, CDU_TCP_ResetMusic, Media_Src_Music);
         return true;
     }
-    CduComSrvPnt = 0x201C;
-    MusicInfo.Enable = 1;
-    MusicInfo.Type = msgType == 2 ? MUSIC_TYPE_BLUETOOTH : msgType == 3 ? MUSIC_TYPE_UPAN : MUSIC_TYPE_LOCAL;
+    OrvShared_Store(CduComSrvPnt, 0x201C);
+    OrvShared_Store(MusicInfo.Enable, 1);
+    OrvShared_Store(MusicInfo.Type, msgType == 2 ? MUSIC_TYPE_BLUETOOTH : msgType == 3 ? MUSIC_TYPE_UPAN : MUSIC_TYPE_LOCAL);
     const cJSON* music = cJSON_GetObjectItem(doc, "music");
     if (music == nullptr) return false;
     Int32 progress, total;
@@ -221,21 +227,21 @@ bool DecodeMusic(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08* bi
     const cJSON* status = cJSON_GetObjectItem(music, "status");
     if (cJSON_IsString(status)) {
         const char* s = status->valuestring;
-        MusicInfo.Status = strncmp(s, "pl", 2) == 0 ? PlayStatus_Playing
-                         : strncmp(s, "pa", 2) == 0 ? PlayStatus_Pause
-                                                    : PlayStatus_Stop;
+        OrvShared_Store(MusicInfo.Status, strncmp(s, "pl", 2) == 0   ? PlayStatus_Playing
+                                          : strncmp(s, "pa", 2) == 0 ? PlayStatus_Pause
+                                                                     : PlayStatus_Stop);
     }
-    if (InTimeRange(total)) MusicInfo.Duration = (UInt32)total;
-    if (InTimeRange(progress)) MusicInfo.Progress = (UInt32)progress;
+    if (InTimeRange(total)) OrvShared_Store(MusicInfo.Duration, (UInt32)total);
+    if (InTimeRange(progress)) OrvShared_Store(MusicInfo.Progress, (UInt32)progress);
     bool updFlg = SET_TEXT(MusicInfo.SongName, music, "song");
     updFlg = SET_TEXT(MusicInfo.ArtistName, music, "artist") || updFlg;
     if (msgType != MusicInfo.Type) {
-        MusicInfo.Type = (UInt08)msgType;
+        OrvShared_Store(MusicInfo.Type, (UInt08)msgType);
         updFlg = true;
     }
     ApplyCover(MusicInfo, Media_Src_Music, bin, binSz, &updFlg);
     if (updFlg) StepCounter(MusicInfo.UpdMusic);
-    if (MusicInfo.Status == PlayStatus_Playing || MusicInfo.Status == PlayStatus_Pause) CduMediaSrc = Media_Src_Music;
+    if (MusicInfo.Status == PlayStatus_Playing || MusicInfo.Status == PlayStatus_Pause) OrvShared_Store(CduMediaSrc, Media_Src_Music);
     else ReleaseMediaSrc(Media_Src_Music);
     return true;
 }
@@ -246,21 +252,21 @@ bool DecodeRadio(const cJSON* doc, Int32 enable, const UInt08* bin, UInt32 binSz
         DisableMedia(RadioInfo, CDU_TCP_ResetRadio, Media_Src_Radio);
         return true;
     }
-    CduComSrvPnt = 0x201D;
-    RadioInfo.Enable = 1;
+    OrvShared_Store(CduComSrvPnt, 0x201D);
+    OrvShared_Store(RadioInfo.Enable, 1);
     const cJSON* radio = cJSON_GetObjectItem(doc, "radio");
     if (radio == nullptr || !IsStringItem(radio, "sys") || !IsStringItem(radio, "fre")) return false;
     const cJSON* status = cJSON_GetObjectItem(radio, "status");
     const char* s = cJSON_IsString(status) ? status->valuestring : "";
-    RadioInfo.Status = strncmp(s, "sto", 3) == 0 ? PlayStatus_Stop
-                     : strncmp(s, "se", 2) == 0  ? PlayStatus_Search
-                                                 : PlayStatus_Playing;
+    OrvShared_Store(RadioInfo.Status, strncmp(s, "sto", 3) == 0  ? PlayStatus_Stop
+                                      : strncmp(s, "se", 2) == 0 ? PlayStatus_Search
+                                                                 : PlayStatus_Playing);
     bool updFlg = SET_TEXT(RadioInfo.System, radio, "sys");
     updFlg = SET_TEXT(RadioInfo.Frequency, radio, "fre") || updFlg;
     updFlg = SET_TEXT(RadioInfo.Name, radio, "name") || updFlg;
     ApplyCover(RadioInfo, Media_Src_Radio, bin, binSz, &updFlg);
     if (updFlg) StepCounter(RadioInfo.UpdRadio);
-    if (RadioInfo.Status == PlayStatus_Playing || RadioInfo.Status == PlayStatus_Search) CduMediaSrc = Media_Src_Radio;
+    if (RadioInfo.Status == PlayStatus_Playing || RadioInfo.Status == PlayStatus_Search) OrvShared_Store(CduMediaSrc, Media_Src_Radio);
     else ReleaseMediaSrc(Media_Src_Radio);
     return true;
 }
@@ -272,23 +278,23 @@ bool DecodeNetRadio(const cJSON* doc, Int32 enable, Int32 msgType, const UInt08*
         return true;
     }
     if (msgType != NRADIO_TYPE_NET && msgType != NRADIO_TYPE_BOOK) return true;
-    CduComSrvPnt = 0x2022;
+    OrvShared_Store(CduComSrvPnt, 0x2022);
     const cJSON* obj = cJSON_GetObjectItem(doc, msgType == NRADIO_TYPE_NET ? "net_radio" : "talking_book");
     if (obj == nullptr) return false;
-    NetRadioInfo.Enable = 1;
-    NetRadioInfo.Type = (UInt08)msgType;
+    OrvShared_Store(NetRadioInfo.Enable, 1);
+    OrvShared_Store(NetRadioInfo.Type, (UInt08)msgType);
     if (!IsStringItem(obj, "fre") || !IsStringItem(obj, "name")) return false;
     if (msgType == NRADIO_TYPE_BOOK) {
         Int32 progress, total;
         if (!GetDecimal(obj, "progress", &progress) || !GetDecimal(obj, "total", &total)) return false;
-        if (InTimeRange(total)) NetRadioInfo.Duration = (UInt32)total;
-        if (InTimeRange(progress)) NetRadioInfo.Progress = (UInt32)progress;
+        if (InTimeRange(total)) OrvShared_Store(NetRadioInfo.Duration, (UInt32)total);
+        if (InTimeRange(progress)) OrvShared_Store(NetRadioInfo.Progress, (UInt32)progress);
     }
     bool updFlg = SET_TEXT(NetRadioInfo.Frequency, obj, "fre");
     updFlg = SET_TEXT(NetRadioInfo.Name, obj, "name") || updFlg;
     ApplyCover(NetRadioInfo, Media_Src_NetRadio, bin, binSz, &updFlg);
     if (updFlg) StepCounter(NetRadioInfo.UpdNetRadio);
-    CduMediaSrc = Media_Src_NetRadio;
+    OrvShared_Store(CduMediaSrc, Media_Src_NetRadio);
     return true;
 }
 
@@ -297,7 +303,7 @@ bool SetSignedByte(Int08* field, Int32 value)
 {
     Int08 v = (Int08)(UInt08)value;
     if (*field == v) return false;
-    *field = v;
+    OrvShared_Store(*field, v);
     return true;
 }
 
@@ -307,8 +313,8 @@ bool DecodeWeather(const cJSON* doc, Int32 enable)
         CDU_TCP_ResetWeather(CDU_COUNTERS_PUBLISH);
         return true;
     }
-    CduComSrvPnt = 0x201F;
-    WeatherInfo.Enable = 1;
+    OrvShared_Store(CduComSrvPnt, 0x201F);
+    OrvShared_Store(WeatherInfo.Enable, 1);
     const cJSON* w = cJSON_GetObjectItem(doc, "weather");
     if (w == nullptr) return false;
     for (const char* key : {"city", "date", "wendu", "type", "typeid", "day", "night"})
@@ -333,8 +339,8 @@ bool DecodeAccount(const cJSON* doc, Int32 enable)
         CDU_TCP_ResetAccount(CDU_COUNTERS_PUBLISH);
         return true;
     }
-    CduComSrvPnt = 0x2020;
-    AccountInfo.Enable = 1;
+    OrvShared_Store(CduComSrvPnt, 0x2020);
+    OrvShared_Store(AccountInfo.Enable, 1);
     const cJSON* account = cJSON_GetObjectItem(doc, "account");
     if (account == nullptr || !IsStringItem(account, "main")) return false;
     if (SET_TEXT(AccountInfo.CurrUsrName, account, "main")) StepCounter(AccountInfo.UpdAccount);
@@ -346,9 +352,9 @@ bool DecodeService(UInt08 srvType, const cJSON* doc, const UInt08* bin, UInt32 b
     Int32 enable = 0, msgType = 0;
     if (srvType != FRM_SRV_CDU_UPGRADE) {
         if (!GetEnable(doc, &enable)) return false;
-        CduComSrvPnt = 0x2019;
+        OrvShared_Store(CduComSrvPnt, 0x2019);
         if (!GetMsgType(doc, &msgType)) return false;
-        CduComSrvPnt = 0x201A;
+        OrvShared_Store(CduComSrvPnt, 0x201A);
     }
     switch (srvType) {
     case FRM_SRV_CDU_NAVIGATION: return DecodeNav(doc, enable);
@@ -368,12 +374,12 @@ bool DecodeService(UInt08 srvType, const cJSON* doc, const UInt08* bin, UInt32 b
 
 void CDU_TCP_Decode(UInt08 srvType, UInt08* jsonData, UInt32 jsonSz, UInt08* binData, UInt32 binSz)
 {
-    CduComSrvPnt = 0x2018;
+    OrvShared_Store(CduComSrvPnt, 0x2018);
     if (jsonData == nullptr) return;
     // The text ends at jsonSz at the latest, whatever zero the caller put after it.
     cJSON* doc = cJSON_ParseWithLength((const char*)jsonData, jsonSz);
     if (doc == nullptr) return;
-    if (DecodeService(srvType, doc, binData, binData ? binSz : 0)) CduComSrvPnt = 0x2024;
+    if (DecodeService(srvType, doc, binData, binData ? binSz : 0)) OrvShared_Store(CduComSrvPnt, 0x2024);
     cJSON_Delete(doc);
-    CduComSrvPnt = 0x2025;
+    OrvShared_Store(CduComSrvPnt, 0x2025);
 }

@@ -38,8 +38,8 @@ enum {
 
 void ClearContact(ContactInfo& c)
 {
-    c.Name[0] = 0;
-    c.Number[0] = 0;
+    OrvShared_Store(c.Name[0], 0);
+    OrvShared_Store(c.Number[0], 0);
 }
 
 // Wall-clock milliseconds kept to 32 bits: the phone module shows the time elapsed since then.
@@ -52,7 +52,7 @@ UInt32 WallClockMs(void)
 
 void DisablePhone(void)
 {
-    BlueToothInfo.CtiListSize = -1; // the list is withdrawn before its entries are cleared
+    OrvShared_Store(BlueToothInfo.CtiListSize, -1); // the list is withdrawn before its entries are cleared
     CDU_TCP_ResetBlueTooth(CDU_COUNTERS_PUBLISH);
 }
 
@@ -72,12 +72,12 @@ bool DecodeContactList(const cJSON* doc)
     if (n > CDU_CTI_LIST_FILL) n = CDU_CTI_LIST_FILL;
 
     Int32 old = BlueToothInfo.CtiListSize;
-    BlueToothInfo.CtiListSize = -1;
+    OrvShared_Store(BlueToothInfo.CtiListSize, -1);
     for (Int32 i = 0; i < old && i < CDU_CTI_LIST_SIZE; i++) ClearContact(BlueToothInfo.CtiList[i]);
 
     if (n == 0) {
-        BlueToothInfo.CtiListSize = 0;
-        BlueToothInfo.PhoneStatus = PHONE_List;
+        OrvShared_Store(BlueToothInfo.CtiListSize, 0);
+        OrvShared_Store(BlueToothInfo.PhoneStatus, PHONE_List);
         CDU_TCP_StepCounter(BlueToothInfo.UpdCtiList);
         return true;
     }
@@ -88,17 +88,17 @@ bool DecodeContactList(const cJSON* doc)
             ContactInfo& c = BlueToothInfo.CtiList[title - 1];
             CDU_TCP_SET_TEXT(c.Name, element, "name");
             CDU_TCP_SET_TEXT(c.Number, element, "num");
-            BlueToothInfo.PhoneStatus = PHONE_List;
+            OrvShared_Store(BlueToothInfo.PhoneStatus, PHONE_List);
         } else if (title == 0 && n == 1) {
             // An empty list sent as one placeholder element.
-            if (BlueToothInfo.PhoneStatus == PHONE_Unavailable) BlueToothInfo.PhoneStatus = PHONE_List;
-            else if (BlueToothInfo.PhoneStatus == PHONE_List) BlueToothInfo.CtiListSize = 0;
+            if (BlueToothInfo.PhoneStatus == PHONE_Unavailable) OrvShared_Store(BlueToothInfo.PhoneStatus, PHONE_List);
+            else if (BlueToothInfo.PhoneStatus == PHONE_List) OrvShared_Store(BlueToothInfo.CtiListSize, 0);
             CDU_TCP_StepCounter(BlueToothInfo.UpdCtiList);
             return true;
         }
     }
     // The size goes last, after the entries, and the counter announces both.
-    BlueToothInfo.CtiListSize = (Int08)n;
+    OrvShared_Store(BlueToothInfo.CtiListSize, (Int08)n);
     CDU_TCP_StepCounter(BlueToothInfo.UpdCtiList);
     return true;
 }
@@ -127,13 +127,13 @@ bool DecodeCallState(const cJSON* doc)
     const char* status = cJSON_GetObjectItem(call, "status")->valuestring;
     bool outgoing = cJSON_GetObjectItem(call, "action")->valuestring[0] == 'o';
     if (status[0] == 'r') {
-        BlueToothInfo.PhoneStatus = outgoing ? PHONE_OutCall : PHONE_InCall;
+        OrvShared_Store(BlueToothInfo.PhoneStatus, outgoing ? PHONE_OutCall : PHONE_InCall);
     } else if (strncmp(status, "co", 2) == 0) {
         // A repeated "connected" keeps the call's start; any other state before it restarts it.
-        if (BlueToothInfo.PhoneStatus != PHONE_Connect) BlueToothInfo.ConnectDuration = WallClockMs();
-        BlueToothInfo.PhoneStatus = PHONE_Connect;
+        if (BlueToothInfo.PhoneStatus != PHONE_Connect) OrvShared_Store(BlueToothInfo.ConnectDuration, WallClockMs());
+        OrvShared_Store(BlueToothInfo.PhoneStatus, PHONE_Connect);
     } else if (strncmp(status, "ca", 2) == 0) {
-        BlueToothInfo.PhoneStatus = outgoing ? PHONE_Cancel_OutCall : PHONE_Cancel_InCall;
+        OrvShared_Store(BlueToothInfo.PhoneStatus, outgoing ? PHONE_Cancel_OutCall : PHONE_Cancel_InCall);
     }
     return true;
 }
@@ -144,8 +144,8 @@ bool DecodeFeedback(const cJSON* doc)
     if (!HasStrings(fb, {"name", "num", "status"})) return false;
     SetSpeaker(fb);
     const char* status = cJSON_GetObjectItem(fb, "status")->valuestring;
-    if (status[0] == 'm') BlueToothInfo.MuteStatus = 1;
-    else if (status[0] == 'u') BlueToothInfo.MuteStatus = 0;
+    if (status[0] == 'm') OrvShared_Store(BlueToothInfo.MuteStatus, 1);
+    else if (status[0] == 'u') OrvShared_Store(BlueToothInfo.MuteStatus, 0);
     return true;
 }
 
@@ -168,7 +168,7 @@ bool CDU_TCP_DecodePhone(const cJSON* doc, Int32 enable, Int32 msgType)
         DisablePhone();
         return true;
     }
-    CduComSrvPnt = 0x201E;
+    OrvShared_Store(CduComSrvPnt, 0x201E);
     switch (msgType) {
     case PHONE_MSG_LIST: return DecodeContactList(doc);
     case PHONE_MSG_CALL: return DecodeCallState(doc);
@@ -179,7 +179,7 @@ bool CDU_TCP_DecodePhone(const cJSON* doc, Int32 enable, Int32 msgType)
 
 bool CDU_TCP_DecodeNotify(const cJSON* doc, Int32 enable)
 {
-    CduComSrvPnt = 0x2021;
+    OrvShared_Store(CduComSrvPnt, 0x2021);
     const cJSON* notify = cJSON_GetObjectItem(doc, "notify");
     if (notify == nullptr || !CDU_TCP_IsStringItem(notify, "MsgIndex")) return false;
     Int32 index;
@@ -191,9 +191,9 @@ bool CDU_TCP_DecodeNotify(const cJSON* doc, Int32 enable)
         return true;
     case NOTIFY_RECORDING:
         // Any report of this segment restarts the 18 s fall-back, even one that stores nothing.
-        cduRecordStateUpd = 1;
+        OrvShared_Store(cduRecordStateUpd, 1);
         if (!enable) {
-            CduRecordState = CduRecord_Exit;
+            OrvShared_Store(CduRecordState, CduRecord_Exit);
             return true;
         }
         return SetRangedState(notify, "CDUrecording", CduRecord_MAX, &CduRecordState);

@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "BaseTypes.h"
+#include "lib/OrvShared.h"
 
 /* Decimal rule: optional sign, then one or more digits and nothing else; built digit by digit in
  * 32-bit arithmetic that wraps. false for anything else (the document is dropped). */
@@ -21,13 +22,9 @@ bool CDU_TCP_IsStringItem(const cJSON* obj, const char* key);
 bool CDU_TCP_SetText(Int08* field, size_t size, const cJSON* obj, const char* key);
 #define CDU_TCP_SET_TEXT(field, obj, key) CDU_TCP_SetText((field), sizeof(field), (obj), (key))
 
-/* Steps a change counter after everything it announces is in place: the fence keeps the field
- * writes before the counter's on any processor. */
-template <typename T> inline void CDU_TCP_StepCounter(T& counter)
-{
-    __atomic_thread_fence(__ATOMIC_RELEASE);
-    counter = (T)(counter + 1);
-}
+/* Steps a change counter after everything it announces is in place: a release store, so that a
+ * reader that sees the new count with an acquire load sees the fields written before it. */
+template <typename T> inline void CDU_TCP_StepCounter(T& counter) { OrvShared_Step(counter); }
 
 /* Service branches of the decoder; each returns false where the document breaks off. */
 bool CDU_TCP_DecodePhone(const cJSON* doc, Int32 enable, Int32 msgType);

@@ -47,22 +47,22 @@ namespace {
 template <typename T> void ApplyCounter(T& counter, CDU_TCP_CounterRule rule)
 {
     switch (rule) {
-    case CDU_COUNTERS_ZERO: counter = (T)0; break;
-    case CDU_COUNTERS_STEP: counter = (T)(counter + 1); break;
+    case CDU_COUNTERS_ZERO: OrvShared_Publish(counter, 0); break;
+    case CDU_COUNTERS_STEP: OrvShared_Step(counter); break;
     case CDU_COUNTERS_PUBLISH: CDU_TCP_StepCounter(counter); break;
     }
 }
 
-void ClearText(Int08* text) { text[0] = 0; }
+void ClearText(Int08* text) { OrvShared_Store(text[0], 0); }
 
 // The cover fields that music, radio and net radio share; the pixels themselves stay as they are.
 template <typename Rec> void ClearCover(Rec& rec)
 {
-    rec.PicWidth = 0;
-    rec.PicHeight = 0;
-    rec.picFmt = 0;
-    rec.PicHashCode = 0;
-    rec.HasCover = 0;
+    OrvShared_Store(rec.PicWidth, 0);
+    OrvShared_Store(rec.PicHeight, 0);
+    OrvShared_Store(rec.picFmt, 0);
+    OrvShared_Store(rec.PicHashCode, 0);
+    OrvShared_Store(rec.HasCover, 0);
 }
 
 } // namespace
@@ -73,12 +73,12 @@ void CDU_TCP_ResetNav(CDU_TCP_CounterRule rule)
     ClearText(NavInfo.RemainTime1);
     ClearText(NavInfo.CurrRoadName);
     ClearText(NavInfo.NextRoadName);
-    NavInfo.NavIcon = 0;
-    NavInfo.Enable = 0;
-    NavInfo.CameraType = 0;
-    NavInfo.CameraSpeed = 0;
-    NavInfo.LimitedSpeed = 0;
-    NavInfo.RoadRemainDis = 0;
+    OrvShared_Store(NavInfo.NavIcon, 0);
+    OrvShared_Store(NavInfo.Enable, 0);
+    OrvShared_Store(NavInfo.CameraType, 0);
+    OrvShared_Store(NavInfo.CameraSpeed, 0);
+    OrvShared_Store(NavInfo.LimitedSpeed, 0);
+    OrvShared_Store(NavInfo.RoadRemainDis, 0);
     ApplyCounter(NavInfo.UpdRemainInfo1, rule);
     ApplyCounter(NavInfo.UpdCurrRoadName, rule);
     ApplyCounter(NavInfo.UpdNextRoadName, rule);
@@ -89,11 +89,11 @@ void CDU_TCP_ResetMusic(CDU_TCP_CounterRule rule)
     ClearText(MusicInfo.SongName);
     ClearText(MusicInfo.ArtistName);
     ClearCover(MusicInfo);
-    MusicInfo.Progress = 0;
-    MusicInfo.Type = 0;
-    MusicInfo.Enable = 0;
-    MusicInfo.Duration = 100;
-    MusicInfo.Status = PlayStatus_Stop;
+    OrvShared_Store(MusicInfo.Progress, 0);
+    OrvShared_Store(MusicInfo.Type, 0);
+    OrvShared_Store(MusicInfo.Enable, 0);
+    OrvShared_Store(MusicInfo.Duration, 100);
+    OrvShared_Store(MusicInfo.Status, PlayStatus_Stop);
     ApplyCounter(MusicInfo.UpdMusic, rule);
 }
 
@@ -103,8 +103,8 @@ void CDU_TCP_ResetRadio(CDU_TCP_CounterRule rule)
     ClearText(RadioInfo.Frequency);
     ClearText(RadioInfo.Name);
     ClearCover(RadioInfo);
-    RadioInfo.Enable = 0;
-    RadioInfo.Status = PlayStatus_Stop;
+    OrvShared_Store(RadioInfo.Enable, 0);
+    OrvShared_Store(RadioInfo.Status, PlayStatus_Stop);
     ApplyCounter(RadioInfo.UpdRadio, rule);
 }
 
@@ -113,10 +113,10 @@ void CDU_TCP_ResetNetRadio(CDU_TCP_CounterRule rule)
     ClearText(NetRadioInfo.Frequency);
     ClearText(NetRadioInfo.Name);
     ClearCover(NetRadioInfo);
-    NetRadioInfo.Enable = 0;
-    NetRadioInfo.Duration = 100;
-    NetRadioInfo.Progress = 60;
-    NetRadioInfo.Type = NRADIO_TYPE_NET;
+    OrvShared_Store(NetRadioInfo.Enable, 0);
+    OrvShared_Store(NetRadioInfo.Duration, 100);
+    OrvShared_Store(NetRadioInfo.Progress, 60);
+    OrvShared_Store(NetRadioInfo.Type, NRADIO_TYPE_NET);
     ApplyCounter(NetRadioInfo.UpdNetRadio, rule);
 }
 
@@ -126,18 +126,18 @@ void CDU_TCP_ResetWeather(CDU_TCP_CounterRule rule)
     ClearText(WeatherInfo.Date);
     ClearText(WeatherInfo.Status);
     ClearText(WeatherInfo.Enviroment);
-    WeatherInfo.StatusId = 0;
-    WeatherInfo.Enable = 0;
-    WeatherInfo.Tmp = 0;
-    WeatherInfo.DayTmp = 0;
-    WeatherInfo.NightTmp = 0;
+    OrvShared_Store(WeatherInfo.StatusId, 0);
+    OrvShared_Store(WeatherInfo.Enable, 0);
+    OrvShared_Store(WeatherInfo.Tmp, 0);
+    OrvShared_Store(WeatherInfo.DayTmp, 0);
+    OrvShared_Store(WeatherInfo.NightTmp, 0);
     ApplyCounter(WeatherInfo.UpdWth, rule);
 }
 
 void CDU_TCP_ResetAccount(CDU_TCP_CounterRule rule)
 {
     ClearText(AccountInfo.CurrUsrName);
-    AccountInfo.Enable = 0;
+    OrvShared_Store(AccountInfo.Enable, 0);
     ApplyCounter(AccountInfo.UpdAccount, rule);
 }
 
@@ -149,10 +149,10 @@ void CDU_TCP_ResetBlueTooth(CDU_TCP_CounterRule rule)
         ClearText(entry.Name);
         ClearText(entry.Number);
     }
-    BlueToothInfo.PhoneStatus = PHONE_Unavailable;
-    BlueToothInfo.MuteStatus = 0;
-    BlueToothInfo.CtiListSize = -1;
-    BlueToothInfo.ConnectDuration = 0;
+    OrvShared_Store(BlueToothInfo.PhoneStatus, PHONE_Unavailable);
+    OrvShared_Store(BlueToothInfo.MuteStatus, 0);
+    OrvShared_Store(BlueToothInfo.CtiListSize, -1);
+    OrvShared_Store(BlueToothInfo.ConnectDuration, 0);
     ApplyCounter(BlueToothInfo.UpdCtiList, rule);
     ApplyCounter(BlueToothInfo.UpdSpeaker, rule);
 }
@@ -168,11 +168,11 @@ void ResetUpgrade(CDU_TCP_CounterRule rule)
         free(UpgradeInfo.Md5);
     }
     CDU_TCP_OtaReleaseFile(rule != CDU_COUNTERS_ZERO);
-    UpgradeInfo.Sign = nullptr;
-    UpgradeInfo.Md5 = nullptr;
-    UpgradeInfo.SignSize = 0;
-    UpgradeInfo.FileSize = 0;
-    UpgradeInfo.RecvSize = 0;
+    OrvShared_Store(UpgradeInfo.Sign, nullptr);
+    OrvShared_Store(UpgradeInfo.Md5, nullptr);
+    OrvShared_Store(UpgradeInfo.SignSize, 0);
+    OrvShared_Store(UpgradeInfo.FileSize, 0);
+    OrvShared_Store(UpgradeInfo.RecvSize, 0);
     ApplyCounter(UpgradeInfo.UpdUpgrade, rule);
 }
 
@@ -183,23 +183,23 @@ void ResetRequests(void)
                               &BlueToothReqMute, &BlueToothReqUnmute}) {
         ClearText(req->Name);
         ClearText(req->Number);
-        req->Status = 0;
-        req->Action = 0;
+        OrvShared_Store(req->Status, 0);
+        OrvShared_Store(req->Action, 0);
     }
 }
 
 void ResetSingles(CDU_TCP_CounterRule rule)
 {
-    CduMediaSrc = Media_Src_None;
-    CduRecordState = CduRecord_Exit;
-    CduUsbState = 0;
-    CduNavigationState = 0;
-    CduWeatherState = 0;
-    BlutsMusicState = 0;
+    OrvShared_Store(CduMediaSrc, Media_Src_None);
+    OrvShared_Store(CduRecordState, CduRecord_Exit);
+    OrvShared_Store(CduUsbState, 0);
+    OrvShared_Store(CduNavigationState, 0);
+    OrvShared_Store(CduWeatherState, 0);
+    OrvShared_Store(BlutsMusicState, 0);
     ClearText(SpeechContent);
     ClearText(NormalRoadName);
-    SpeechContentSize = 0;
-    NormalRoadNameSize = 0;
+    OrvShared_Store(SpeechContentSize, 0);
+    OrvShared_Store(NormalRoadNameSize, 0);
     ApplyCounter(UpdSpeechContent, rule);
     ApplyCounter(UpdNormalRoadName, rule);
 }

@@ -175,12 +175,12 @@ void RefuseAnnouncement(void)
     CDU_TCP_SetOtaState(OTA_DECRYPT_FAIL);
     free(UpgradeInfo.Sign);
     free(UpgradeInfo.Md5);
-    UpgradeInfo.Sign = nullptr;
-    UpgradeInfo.Md5 = nullptr;
-    UpgradeInfo.SignSize = 0;
+    OrvShared_Store(UpgradeInfo.Sign, nullptr);
+    OrvShared_Store(UpgradeInfo.Md5, nullptr);
+    OrvShared_Store(UpgradeInfo.SignSize, 0);
     CDU_TCP_StepCounter(UpgradeInfo.UpdUpgrade);
-    UpgradeInfo.FileSize = 0;
-    UpgradeInfo.RecvSize = 0;
+    OrvShared_Store(UpgradeInfo.FileSize, 0);
+    OrvShared_Store(UpgradeInfo.RecvSize, 0);
     ClosePackageFile();
 }
 
@@ -189,7 +189,7 @@ void KeepMd5(const char* md5)
 {
     if (UpgradeInfo.Md5 != nullptr && strcmp((const char*)UpgradeInfo.Md5, md5) == 0) return;
     free(UpgradeInfo.Md5);
-    UpgradeInfo.Md5 = (Int08*)strdup(md5);
+    OrvShared_Store(UpgradeInfo.Md5, (Int08*)strdup(md5));
 }
 
 void WritePiece(const UInt08* bin, UInt32 binSz)
@@ -237,7 +237,7 @@ Int08 OtaDataFileMd5Verify(const Int08* md5)
 
 bool CDU_TCP_DecodeUpgrade(const cJSON* doc, const UInt08* binData, UInt32 binSz)
 {
-    CduComSrvPnt = 0x2023;
+    OrvShared_Store(CduComSrvPnt, 0x2023);
     const cJSON* md5 = cJSON_GetObjectItem(doc, "md5");
     const cJSON* fileSize = cJSON_GetObjectItem(doc, "fileSize");
     const cJSON* sign = cJSON_GetObjectItem(doc, "sign");
@@ -249,7 +249,7 @@ bool CDU_TCP_DecodeUpgrade(const cJSON* doc, const UInt08* binData, UInt32 binSz
     int i = 0;
     for (const cJSON* e = sign->child; e != nullptr && i < OTA_SIGN_SIZE; e = e->next) bytes[i++] = (Int08)e->valueint;
     free(UpgradeInfo.Sign);
-    UpgradeInfo.Sign = bytes;
+    OrvShared_Store(UpgradeInfo.Sign, bytes);
 
     CDU_TCP_SetOtaState(OTA_DECRYPTING);
     if (!OtaStoreAndVerify((const Int08*)md5->valuestring, UpgradeInfo.Sign, OTA_SIGN_SIZE)) {
@@ -257,11 +257,11 @@ bool CDU_TCP_DecodeUpgrade(const cJSON* doc, const UInt08* binData, UInt32 binSz
         return true;
     }
     CDU_TCP_SetOtaState(OTA_DECRYPT_SUCC);
-    UpgradeInfo.FileSize = AnnouncedSize(fileSize);
+    OrvShared_Store(UpgradeInfo.FileSize, AnnouncedSize(fileSize));
     KeepMd5(md5->valuestring);
     ClosePackageFile();
     pOtaDataFile = OpenForWriting(OTA_PATH_PACKAGE);
-    UpgradeInfo.RecvSize = binSz;
+    OrvShared_Store(UpgradeInfo.RecvSize, binSz);
     if (pOtaDataFile != nullptr && binSz > 0) {
         CDU_TCP_SetOtaState(OTA_TRANSFERING);
         WritePiece(binData, binSz);
@@ -272,7 +272,7 @@ bool CDU_TCP_DecodeUpgrade(const cJSON* doc, const UInt08* binData, UInt32 binSz
 void CDU_TCP_OtaNextPiece(const UInt08* binData, UInt32 binSz, bool last)
 {
     if (binSz == 0) return;
-    UpgradeInfo.RecvSize += binSz;
+    OrvShared_Store(UpgradeInfo.RecvSize, UpgradeInfo.RecvSize + binSz);
     if (pOtaDataFile != nullptr) {
         CDU_TCP_SetOtaState(OTA_TRANSFERING);
         WritePiece(binData, binSz);

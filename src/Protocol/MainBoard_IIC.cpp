@@ -5,6 +5,7 @@
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Protocol/MainBoard_IIC_Sys.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "lib/OrvShared.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -28,26 +29,26 @@ inline const Un08* Frame(UInt08 id) { return srcDataBuf[id]; }
 inline void SetBits(Un08& byte, unsigned first, unsigned last, UInt32 value)
 {
     UInt32 mask = ((1u << (last - first + 1)) - 1u) << first;
-    byte.value = (U08)((byte.value & ~mask) | ((value << first) & mask));
+    OrvShared_Store(byte.value, (U08)((byte.value & ~mask) | ((value << first) & mask)));
 }
 
 template <typename T> inline void StoreIfAtMost(T& signal, UInt32 value, UInt32 max)
 {
-    if (value <= max) signal = (T)value;
+    if (value <= max) OrvShared_Store(signal, (T)value);
 }
 
 // Radar distance: 0 means nothing detected (255); 142..253 are no reading.
 inline void StoreRadarDistance(UInt08& signal, UInt08 b)
 {
-    if (b == 0) signal = 255;
-    else if (b <= MAX_RADAR_DISTANCE_F0 || b >= 254) signal = b;
+    if (b == 0) OrvShared_Store(signal, 255);
+    else if (b <= MAX_RADAR_DISTANCE_F0 || b >= 254) OrvShared_Store(signal, b);
 }
 
 // Vehicle ahead: X above 240 means no vehicle (127); Y above 75 is no reading.
 inline void StoreVehicle(Int08& x, Int08& y, UInt08 bx, UInt08 by)
 {
-    x = bx <= 240 ? (Int08)(bx - 120) : (Int08)127;
-    if (by <= 75) y = (Int08)by;
+    OrvShared_Store(x, bx <= 240 ? (Int08)(bx - 120) : (Int08)127);
+    if (by <= 75) OrvShared_Store(y, (Int08)by);
 }
 
 } // namespace
@@ -58,7 +59,7 @@ Int32 MB_IIC_VerifyAndStore(UInt08 id, UInt08* data)
     UInt32 sum = id;
     for (int k = 0; k < FRAME_DATA_SIZE; ++k) sum += data[k];
     if ((UInt08)sum != data[FRAME_DATA_SIZE]) return -1;
-    memcpy(srcDataBuf[id], data, FRAME_DATA_SIZE);
+    OrvShared_CopyIn(srcDataBuf[id], data, FRAME_DATA_SIZE);
     return 0;
 }
 
@@ -66,60 +67,60 @@ void Decode_0x00(void)
 {
     const Un08* b = Frame(ID_FRAME_R_0x00);
     UInt08 speed = b[0].value;
-    Speed = (speed > 240 && speed < 255) ? 240 : speed;
+    OrvShared_Store(Speed, (speed > 240 && speed < 255) ? 240 : speed);
     StoreIfAtMost(Battery, Bits(b[1], 0, 6), 100);
     StoreIfAtMost(SpeedWarn, b[2].value, 240);
-    Gear = (UInt08)Bits(b[4], 0, 2);
-    IND_FONT_COLLOSION = Bit(b[4], 3);
-    IND_LANE_WARNING = Bit(b[4], 4);
-    IND_BLIND_AUXILIARY = Bit(b[4], 5);
-    IND_REAR_AUXILIARY = Bit(b[4], 6);
-    IND_ACC_FAILURE = Bit(b[4], 7);
-    if (b[3].value <= 250) Power = (Int16)(2 * b[3].value - 250);
+    OrvShared_Store(Gear, (UInt08)Bits(b[4], 0, 2));
+    OrvShared_Store(IND_FONT_COLLOSION, Bit(b[4], 3));
+    OrvShared_Store(IND_LANE_WARNING, Bit(b[4], 4));
+    OrvShared_Store(IND_BLIND_AUXILIARY, Bit(b[4], 5));
+    OrvShared_Store(IND_REAR_AUXILIARY, Bit(b[4], 6));
+    OrvShared_Store(IND_ACC_FAILURE, Bit(b[4], 7));
+    if (b[3].value <= 250) OrvShared_Store(Power, (Int16)(2 * b[3].value - 250));
     UInt32 range = b[5].value + 256u * Bits(b[6], 0, 1);
-    if (range <= 999) TripRange = (UInt16)range;
-    else if (range == 1023) TripRange = 0;
-    else TripRange = 999;
+    if (range <= 999) OrvShared_Store(TripRange, (UInt16)range);
+    else if (range == 1023) OrvShared_Store(TripRange, 0);
+    else OrvShared_Store(TripRange, 999);
     UInt32 mode = Bits(b[6], 2, 3);
-    if (mode == WORK_MODE_OFF || mode == WORK_MODE_ON) WorkMode = (UInt08)mode;
+    if (mode == WORK_MODE_OFF || mode == WORK_MODE_ON) OrvShared_Store(WorkMode, (UInt08)mode);
     UInt32 charge = Bits(b[6], 4, 7);
     if (charge > 9) {
-        ChargingState = CHARGE_RESERVE;
+        OrvShared_Store(ChargingState, CHARGE_RESERVE);
     } else {
-        ChargingState = (UInt08)charge;
+        OrvShared_Store(ChargingState, (UInt08)charge);
         // Tip 2 survives only while charging (normal or fast).
         bool charging = charge == CHARGE_CHARGING || charge == CHARGE_FAST;
-        if (!(charging && ChargingTips == 2)) ChargingTips = 0;
+        if (!(charging && ChargingTips == 2)) OrvShared_Store(ChargingTips, 0);
     }
     StoreIfAtMost(SpeedLimit, b[7].value, 240);
-    IndMute = (Int08)Bit(b[1], 7);
+    OrvShared_Store(IndMute, (Int08)Bit(b[1], 7));
 }
 
 static void Decode_0x01(void)
 {
     const Un08* b = Frame(ID_FRAME_R_0x01);
-    for (int k = 0; k < FRAME_DATA_SIZE; ++k) Indicator[k] = b[k];
+    for (int k = 0; k < FRAME_DATA_SIZE; ++k) OrvShared_Store(Indicator[k].value, b[k].value);
     UInt32 wheel = Bits(b[4], 0, 2);
-    FrontWheelRotState = wheel == 7 ? (UInt08)FrontWheelRot_0 : (UInt08)wheel;
+    OrvShared_Store(FrontWheelRotState, wheel == 7 ? (UInt08)FrontWheelRot_0 : (UInt08)wheel);
 }
 
 void Decode_0x02(void)
 {
     const Un08* b = Frame(ID_FRAME_R_0x02);
     UInt32 month = Bits(b[2], 0, 3);
-    if (month <= 11) DateMonth = (UInt08)(month + 1);
+    if (month <= 11) OrvShared_Store(DateMonth, (UInt08)(month + 1));
     UInt32 day = Bits(b[0], 0, 4);
-    if (day <= 30) DateDay = (UInt08)(day + 1);
-    DateYear = (UInt16)(2000 + b[3].value);
+    if (day <= 30) OrvShared_Store(DateDay, (UInt08)(day + 1));
+    OrvShared_Store(DateYear, (UInt16)(2000 + b[3].value));
     StoreIfAtMost(SysTimeOfDayInMin, 256u * Bits(b[0], 5, 7) + b[1].value, 1439);
-    SysTimeFmt = Bit(b[2], 4);
+    OrvShared_Store(SysTimeFmt, Bit(b[2], 4));
     UInt08 t = b[4].value;
-    if (t >= 60 && t <= 187) Temperature = (Int16)(t - 100);
-    else if (t == 255) Temperature = 255;
-    HintID = b[5].value;
-    AlarmID = (UInt08)Bits(b[6], 2, 7);
-    AlarmOption = (UInt08)Bits(b[6], 0, 1);
-    CruiseState = (UInt08)Bits(b[2], 5, 7);
+    if (t >= 60 && t <= 187) OrvShared_Store(Temperature, (Int16)(t - 100));
+    else if (t == 255) OrvShared_Store(Temperature, 255);
+    OrvShared_Store(HintID, b[5].value);
+    OrvShared_Store(AlarmID, (UInt08)Bits(b[6], 2, 7));
+    OrvShared_Store(AlarmOption, (UInt08)Bits(b[6], 0, 1));
+    OrvShared_Store(CruiseState, (UInt08)Bits(b[2], 5, 7));
     StoreIfAtMost(VuskSpeed, b[7].value, 150);
 }
 
@@ -127,27 +128,27 @@ void Decode_0x03(void)
 {
     const Un08* b = Frame(ID_FRAME_R_0x03);
     StoreIfAtMost(Odo, b[0].value + 256u * b[1].value + 65536u * Bits(b[2], 0, 3), 999999);
-    if (Bit(b[2], 4) == 0) AvgElectricCost = b[7].value;
-    else AccAvgElectricCost = b[7].value;
+    if (Bit(b[2], 4) == 0) OrvShared_Store(AvgElectricCost, b[7].value);
+    else OrvShared_Store(AccAvgElectricCost, b[7].value);
     StoreIfAtMost(TripSinceIGON, 65536u * Bit(b[2], 7) + 256u * b[3].value + b[4].value, 99999);
     UInt16* times[4] = {&TimeSinceIGON, &TimeASinceCharging, &TimeAVD, &TimeBVD};
     StoreIfAtMost(*times[Bits(b[2], 5, 6)], b[5].value + 256u * Bits(b[6], 0, 4), 5999);
-    ScreenColorTest = (UInt08)Bits(b[6], 5, 7);
+    OrvShared_Store(ScreenColorTest, (UInt08)Bits(b[6], 5, 7));
 }
 
 void Decode_0x04(void)
 {
     const Un08* b = Frame(ID_FRAME_R_0x04);
-    LeftModuleID = (UInt08)Bits(b[0], 0, 3);
-    RightModuleID = (UInt08)Bits(b[4], 0, 3);
-    if (LeftModuleID == MODULE_L_LIST) LeftListCursor = b[1].value;
-    if (RightModuleID == MODULE_R_LIST) RightListCursor = b[5].value;
+    OrvShared_Store(LeftModuleID, (UInt08)Bits(b[0], 0, 3));
+    OrvShared_Store(RightModuleID, (UInt08)Bits(b[4], 0, 3));
+    if (LeftModuleID == MODULE_L_LIST) OrvShared_Store(LeftListCursor, b[1].value);
+    if (RightModuleID == MODULE_R_LIST) OrvShared_Store(RightListCursor, b[5].value);
     if (RightModuleID == MODULE_R_CHARGING_INFO) {
         bool charging = ChargingState == CHARGE_CHARGING || ChargingState == CHARGE_BAT_HEATING ||
                         ChargingState == CHARGE_FAST;
-        ChargingTips = charging ? (UInt08)Bits(b[5], 0, 3) : 0;
+        OrvShared_Store(ChargingTips, charging ? (UInt08)Bits(b[5], 0, 3) : 0);
         UInt32 need = 256u * b[6].value + b[7].value;
-        ChargingTimeNeed = need <= 5999 ? (UInt16)need : (UInt16)0xFFFF;
+        OrvShared_Store(ChargingTimeNeed, need <= 5999 ? (UInt16)need : (UInt16)0xFFFF);
     }
 }
 
@@ -167,9 +168,9 @@ void Decode_0x06(void)
                               &TireTemperatureRB};
     for (unsigned k = 0; k < 4; ++k) {
         UInt32 p = Bits(b[k], 0, 5);
-        if (p <= 35) *pressure[k] = (UInt08)p;
-        else if (p == 63) *pressure[k] = 255;
-        *temperature[k] = b[4 + k].value;
+        if (p <= 35) OrvShared_Store(*pressure[k], (UInt08)p);
+        else if (p == 63) OrvShared_Store(*pressure[k], 255);
+        OrvShared_Store(*temperature[k], b[4 + k].value);
         SetBits(TireBits, k, k, Bit(b[k], 6) ? 0u : 1u);
         SetBits(TireBits, 4 + k, 4 + k, Bit(b[k], 7));
     }
@@ -181,10 +182,10 @@ void Decode_0x07(void)
     StoreIfAtMost(MenuID, Bits(b[0], 0, 3), MENU_MAX_AVAILABLE);
     switch (MenuID) {
     case MENU_NULL:
-        MenuLastID = (UInt08)Bits(b[0], 4, 7);
+        OrvShared_Store(MenuLastID, (UInt08)Bits(b[0], 4, 7));
         break;
     case MENU_LIST:
-        MenuLstCursor = (UInt08)Bits(b[0], 4, 7);
+        OrvShared_Store(MenuLstCursor, (UInt08)Bits(b[0], 4, 7));
         SetBits(MenuLstFlg, 0, 4, ~Bits(b[1], 0, 4));
         break;
     case MENU_AC_TEMP:
@@ -197,13 +198,13 @@ void Decode_0x07(void)
         StoreIfAtMost(MenuBrightness, b[1].value, 100);
         break;
     case MENU_MEDIA_SRC:
-        MenuMediaSrcState.value = (U08)(Bits(b[0], 4, 7) | (Bits(b[1], 0, 3) << 4));
+        OrvShared_Store(MenuMediaSrcState.value, (U08)(Bits(b[0], 4, 7) | (Bits(b[1], 0, 3) << 4)));
         SetBits(MenuMediaSrcFlg, 0, 2, 7);
         SetBits(MenuMediaSrcFlg, 3, 3, Bit(b[1], 4) ? 0u : 1u);
         SetBits(MenuMediaSrcFlg, 4, 4, 1);
         break;
     case MENU_AC_WIND_MODE:
-        MenuWindyMode = (UInt08)Bits(b[0], 4, 7);
+        OrvShared_Store(MenuWindyMode, (UInt08)Bits(b[0], 4, 7));
         break;
     default: // MENU_VERSION shows no value
         break;
@@ -226,10 +227,10 @@ void Decode_0x08(void)
 {
     const Un08* b = Frame(ID_FRAME_R_0x08);
     UInt32 heading = Bits(b[4], 1, 2) * 256u + b[5].value;
-    if (heading <= 714) TrafficLaneParam1 = (Int16)(heading - 357);
+    if (heading <= 714) OrvShared_Store(TrafficLaneParam1, (Int16)(heading - 357));
     UInt32 curvature = Bit(b[4], 0) * 256u + b[3].value;
-    if (curvature <= 400) TrafficLaneParam2 = (Int16)(curvature - 200);
-    if (b[2].value <= 240) TrafficLaneParam3 = (Int16)(b[2].value - 120);
+    if (curvature <= 400) OrvShared_Store(TrafficLaneParam2, (Int16)(curvature - 200));
+    if (b[2].value <= 240) OrvShared_Store(TrafficLaneParam3, (Int16)(b[2].value - 120));
     StoreIfAtMost(TrafficLaneStatus_LL, Bits(b[0], 0, 3), 10);
     StoreIfAtMost(TrafficLaneStatus_L, Bits(b[0], 4, 7), 10);
     StoreIfAtMost(TrafficLaneStatus_R, Bits(b[1], 4, 7), 10);
@@ -242,14 +243,14 @@ void Decode_0x09(void)
     Un08* data[3] = {&ForwardVehicleData0, &ForwardVehicleData1, &ForwardVehicleData2};
     for (int k = 0; k < 3; ++k) {
         UInt32 model = Bits(b[k], 0, 1), c24 = Bits(b[k], 2, 4), c57 = Bits(b[k], 5, 7);
-        if (model <= 2) data[k]->sbit23.b01 = (U08)model;
-        if (c24 <= 4) data[k]->sbit23.b24 = (U08)c24;
-        if (c57 <= 4) data[k]->sbit23.b57 = (U08)c57;
+        if (model <= 2) SetBits(*data[k], 0, 1, model);
+        if (c24 <= 4) SetBits(*data[k], 2, 4, c24);
+        if (c57 <= 4) SetBits(*data[k], 5, 7, c57);
     }
     UInt32 f01 = Bits(b[3], 0, 1), f23 = Bits(b[3], 2, 3), f45 = Bits(b[3], 4, 5);
-    if (f01 <= 2) ForwardVehicleData3.sbit02.b01 = (U08)f01;
-    if (f23 <= 2) ForwardVehicleData3.sbit02.b23 = (U08)f23;
-    if (f45 <= 2) ForwardVehicleData3.sbit02.b45 = (U08)f45;
+    if (f01 <= 2) SetBits(ForwardVehicleData3, 0, 1, f01);
+    if (f23 <= 2) SetBits(ForwardVehicleData3, 2, 3, f23);
+    if (f45 <= 2) SetBits(ForwardVehicleData3, 4, 5, f45);
     StoreVehicle(ForwardVehicle1X, ForwardVehicle1Y, b[4].value, b[5].value);
     StoreVehicle(ForwardVehicle2X, ForwardVehicle2Y, b[6].value, b[7].value);
 }
@@ -287,15 +288,15 @@ void DecodePhoneOp(const Un08& b)
     if (s != 0) {
         const PhoneOp& op = mMbIic_PhoneOps[s - 1];
         UInt08 cursor = (UInt08)Bits(b, 3, 7);
-        *op.cursor = cursor;
-        if (McuBltOpState != s) *op.click = 0xFF;
+        OrvShared_Store(*op.cursor, cursor);
+        if (McuBltOpState != s) OrvShared_Store(*op.click, 0xFF);
         if (Bit(b, 2) && *op.click != cursor) {
-            *op.click = cursor;
-            *op.clickCnt = (UInt08)(*op.clickCnt + 1);
+            OrvShared_Store(*op.click, cursor);
+            OrvShared_Store(*op.clickCnt, (UInt08)(*op.clickCnt + 1));
             printf(op.log, (int)*op.click);
         }
     }
-    McuBltOpState = (UInt08)s;
+    OrvShared_Store(McuBltOpState, (UInt08)s);
 }
 
 // A sample is recorded when one follows a gap (255): repeating the same frame records nothing.
@@ -304,14 +305,14 @@ void RecordEnergyCost(UInt08 sample)
     static UInt08 preCost = 255;
     if (sample != 255 && preCost == 255) {
         if (EnergyCostIdx == 255) {
-            memset(EnergyCostP100m, 0, sizeof(EnergyCostP100m));
-            EnergyCostIdx = 0;
-            EnergyCostIdx0 = 0;
+            OrvShared_Fill(EnergyCostP100m, 0, sizeof(EnergyCostP100m));
+            OrvShared_Store(EnergyCostIdx, 0);
+            OrvShared_Store(EnergyCostIdx0, 0);
         } else {
-            EnergyCostIdx = (UInt08)((EnergyCostIdx + 1) % 100);
-            if (EnergyCostIdx == EnergyCostIdx0) EnergyCostIdx0 = (UInt08)((EnergyCostIdx0 + 1) % 100);
+            OrvShared_Store(EnergyCostIdx, (UInt08)((EnergyCostIdx + 1) % 100));
+            if (EnergyCostIdx == EnergyCostIdx0) OrvShared_Store(EnergyCostIdx0, (UInt08)((EnergyCostIdx0 + 1) % 100));
         }
-        EnergyCostP100m[EnergyCostIdx] = sample;
+        OrvShared_Store(EnergyCostP100m[EnergyCostIdx], sample);
     }
     preCost = sample;
 }
@@ -321,12 +322,12 @@ void RecordEnergyCost(UInt08 sample)
 void Decode_0x0B(void)
 {
     const Un08* b = Frame(ID_FRAME_R_0x0B);
-    MenuLeftId = (UInt08)Bits(b[0], 0, 2);
-    if (MenuLeftId < MENU_LEFT_NUM) MenuLeftValue[MenuLeftId] = (UInt08)Bits(b[0], 3, 7);
+    OrvShared_Store(MenuLeftId, (UInt08)Bits(b[0], 0, 2));
+    if (MenuLeftId < MENU_LEFT_NUM) OrvShared_Store(MenuLeftValue[MenuLeftId], (UInt08)Bits(b[0], 3, 7));
     DecodePhoneOp(b[1]);
-    IND_BAT_LACK = Bit(b[2], 6);
-    RadarDistance = b[5].value;
-    VehicleColorCfg = b[6].value;
+    OrvShared_Store(IND_BAT_LACK, Bit(b[2], 6));
+    OrvShared_Store(RadarDistance, b[5].value);
+    OrvShared_Store(VehicleColorCfg, b[6].value);
     RecordEnergyCost(b[7].value);
 }
 
@@ -338,35 +339,35 @@ void Decode_0x0C(void)
     StoreRadarDistance(RadarSpacingF5, b[1].value);
     StoreRadarDistance(RadarSpacingB0, b[2].value);
     StoreRadarDistance(RadarSpacingB5, b[3].value);
-    RadarColorF0 = (UInt08)Bits(b0B[2], 0, 2);
-    RadarColorF1 = (UInt08)Bits(b[5], 0, 2);
-    RadarColorF2 = (UInt08)Bits(b[5], 3, 5);
-    RadarColorF3 = (UInt08)(2 * Bits(b[5], 6, 7) + Bit(b[6], 0));
-    RadarColorF4 = (UInt08)Bits(b[6], 1, 3);
-    RadarColorF5 = (UInt08)Bits(b0B[2], 3, 5);
-    RadarColorB0 = (UInt08)Bits(b[4], 2, 4);
-    RadarColorB1 = (UInt08)Bits(b[6], 4, 6);
-    RadarColorB2 = (UInt08)(4 * Bit(b[6], 7) + Bits(b[7], 0, 1));
-    RadarColorB3 = (UInt08)Bits(b[7], 2, 4);
-    RadarColorB4 = (UInt08)Bits(b[7], 5, 7);
-    RadarColorB5 = (UInt08)Bits(b[4], 5, 7);
-    RadarAlarm = (UInt08)Bits(b[4], 0, 1);
-    if (RadarAlarm == 1) RadarPriority = RADAR_PRIORITY_TAIL;
-    else if (RadarAlarm != 0) RadarPriority = RADAR_PRIORITY_HEAD;
+    OrvShared_Store(RadarColorF0, (UInt08)Bits(b0B[2], 0, 2));
+    OrvShared_Store(RadarColorF1, (UInt08)Bits(b[5], 0, 2));
+    OrvShared_Store(RadarColorF2, (UInt08)Bits(b[5], 3, 5));
+    OrvShared_Store(RadarColorF3, (UInt08)(2 * Bits(b[5], 6, 7) + Bit(b[6], 0)));
+    OrvShared_Store(RadarColorF4, (UInt08)Bits(b[6], 1, 3));
+    OrvShared_Store(RadarColorF5, (UInt08)Bits(b0B[2], 3, 5));
+    OrvShared_Store(RadarColorB0, (UInt08)Bits(b[4], 2, 4));
+    OrvShared_Store(RadarColorB1, (UInt08)Bits(b[6], 4, 6));
+    OrvShared_Store(RadarColorB2, (UInt08)(4 * Bit(b[6], 7) + Bits(b[7], 0, 1)));
+    OrvShared_Store(RadarColorB3, (UInt08)Bits(b[7], 2, 4));
+    OrvShared_Store(RadarColorB4, (UInt08)Bits(b[7], 5, 7));
+    OrvShared_Store(RadarColorB5, (UInt08)Bits(b[4], 5, 7));
+    OrvShared_Store(RadarAlarm, (UInt08)Bits(b[4], 0, 1));
+    if (RadarAlarm == 1) OrvShared_Store(RadarPriority, RADAR_PRIORITY_TAIL);
+    else if (RadarAlarm != 0) OrvShared_Store(RadarPriority, RADAR_PRIORITY_HEAD);
 }
 
 void Decode_0x0D(void)
 {
     const Un08* b = Frame(ID_FRAME_R_0x0D);
-    TrafficLaneParam0_LL = (Int08)(b[0].value - 128);
-    TrafficLaneParam0_L = (Int08)(b[1].value - 128);
-    TrafficLaneParam0_R = (Int08)(b[2].value - 128);
-    TrafficLaneParam0_RR = (Int08)(b[3].value - 128);
-    LaneLength_LL = (UInt08)(Bits(b[4], 0, 5) + 15);
-    LaneLength_L = (UInt08)(16 * Bits(b[4], 6, 7) + Bits(b[5], 0, 3) + 15);
-    LaneLength_R = (UInt08)(4 * Bits(b[5], 4, 7) + Bits(b[6], 0, 1) + 15);
-    LaneLength_RR = (UInt08)(Bits(b[6], 2, 7) + 15);
-    ACCstate = (UInt08)Bits(b[7], 0, 3);
+    OrvShared_Store(TrafficLaneParam0_LL, (Int08)(b[0].value - 128));
+    OrvShared_Store(TrafficLaneParam0_L, (Int08)(b[1].value - 128));
+    OrvShared_Store(TrafficLaneParam0_R, (Int08)(b[2].value - 128));
+    OrvShared_Store(TrafficLaneParam0_RR, (Int08)(b[3].value - 128));
+    OrvShared_Store(LaneLength_LL, (UInt08)(Bits(b[4], 0, 5) + 15));
+    OrvShared_Store(LaneLength_L, (UInt08)(16 * Bits(b[4], 6, 7) + Bits(b[5], 0, 3) + 15));
+    OrvShared_Store(LaneLength_R, (UInt08)(4 * Bits(b[5], 4, 7) + Bits(b[6], 0, 1) + 15));
+    OrvShared_Store(LaneLength_RR, (UInt08)(Bits(b[6], 2, 7) + 15));
+    OrvShared_Store(ACCstate, (UInt08)Bits(b[7], 0, 3));
     StoreIfAtMost(FaceRecognitionstate, Bits(b[7], 4, 7), FACE_END);
 }
 
@@ -384,12 +385,13 @@ void MB_IIC_DecodeData(UInt08 frameId)
 void Encode_0x00(void)
 {
     Un08* d = dstDataBuf[ID_FRAME_W_0x00];
-    SetBits(d[0], 0, 0, BlutsMusicState != 0 ? 1u : 0u);
-    SetBits(d[0], 1, 5, OtaState);
-    SetBits(d[0], 6, 7, HmiDspState);
-    SetBits(d[1], 0, 2, RightSideState);
-    SetBits(d[1], 3, 7, (UInt08)BlutPhoneCursorNum);
-    SetBits(d[2], 0, 0, CduUsbState != 0 ? 1u : 0u);
+    // Written by the head-unit worker and the render thread while this thread encodes.
+    SetBits(d[0], 0, 0, OrvShared_Load(BlutsMusicState) != 0 ? 1u : 0u);
+    SetBits(d[0], 1, 5, OrvShared_Load(OtaState));
+    SetBits(d[0], 6, 7, OrvShared_Load(HmiDspState));
+    SetBits(d[1], 0, 2, OrvShared_Load(RightSideState));
+    SetBits(d[1], 3, 7, (UInt08)OrvShared_Load(BlutPhoneCursorNum));
+    SetBits(d[2], 0, 0, OrvShared_Load(CduUsbState) != 0 ? 1u : 0u);
 }
 
 void MB_IIC_EncodeData(UInt08 frameId)

@@ -1,6 +1,7 @@
 // The vehicle signals and their start values. Every signal is zero when the program starts; the
 // main-board task gives the few that differ their start values before its window exists.
 #include "Protocol/MainBoard_IIC_App.h"
+#include "lib/OrvShared.h"
 #include "Protocol/Cdu_TCP_App.h"
 
 
@@ -77,31 +78,31 @@ UInt08 NimboState, FaceRecognitionstate, ScreenColorTest;
 
 void MB_IIC_SetInitialValue(void)
 {
-    Speed = 0;
-    Battery = 0;
-    Gear = GEAR_INVISIBLE;
-    LeftModuleID = MODULE_L_NULL;
-    RightModuleID = MODULE_R_NULL;
-    WorkMode = WORK_MODE_OFF;
-    ChargingState = CHARGE_DISCONNECTED;
-    SpeedLimit = 0;
-    RadarPriority = RADAR_PRIORITY_HEAD;
-    RadarAlarm = 0;
-    IicComStatus = IIC_COM_NORMAL;
-    MenuBrightness = 1;
-    MenuTemperature = 255;
+    OrvShared_Store(Speed, 0);
+    OrvShared_Store(Battery, 0);
+    OrvShared_Store(Gear, GEAR_INVISIBLE);
+    OrvShared_Store(LeftModuleID, MODULE_L_NULL);
+    OrvShared_Store(RightModuleID, MODULE_R_NULL);
+    OrvShared_Store(WorkMode, WORK_MODE_OFF);
+    OrvShared_Store(ChargingState, CHARGE_DISCONNECTED);
+    OrvShared_Store(SpeedLimit, 0);
+    OrvShared_Store(RadarPriority, RADAR_PRIORITY_HEAD);
+    OrvShared_Store(RadarAlarm, 0);
+    OrvShared_Store(IicComStatus, IIC_COM_NORMAL);
+    OrvShared_Store(MenuBrightness, 1);
+    OrvShared_Store(MenuTemperature, 255);
     // An upgrade cannot be in progress when the program has just started.
     CDU_TCP_SetOtaState(OTA_Normal);
-    BlutPhoneCursorNum = 0;
-    HmiDspState = HMI_DSP_INIT;
+    OrvShared_Store(BlutPhoneCursorNum, 0);
+    OrvShared_Store(HmiDspState, HMI_DSP_INIT);
     // 255 = no click yet, so that a first click on entry 0 counts.
-    McuBltOpListClick = 255;
-    McuBltOpInCallClick = 255;
-    McuBltOpSpeakClick = 255;
-    McuBltOpListClickCnt = 255;
-    McuBltOpInCallClickCnt = 255;
-    McuBltOpSpeakClickCnt = 255;
-    EnergyCostIdx = 255;
-    EnergyCostIdx0 = 255;
-    FaceRecognitionstate = FACE_RCN_NULL;
+    OrvShared_Store(McuBltOpListClick, 255);
+    OrvShared_Store(McuBltOpInCallClick, 255);
+    OrvShared_Store(McuBltOpSpeakClick, 255);
+    OrvShared_Store(McuBltOpListClickCnt, 255);
+    OrvShared_Store(McuBltOpInCallClickCnt, 255);
+    OrvShared_Store(McuBltOpSpeakClickCnt, 255);
+    OrvShared_Store(EnergyCostIdx, 255);
+    OrvShared_Store(EnergyCostIdx0, 255);
+    OrvShared_Store(FaceRecognitionstate, FACE_RCN_NULL);
 }

@@ -44,6 +44,7 @@ static Int08 OrvJpeg_Decode(OrvJpegDecode* dec, void* mem, UInt32 memSz, Int32* 
     jpeg_read_header(cinfo, TRUE);
     jpeg_calc_output_dimensions(cinfo);
     if (cinfo->output_components != 3 || cinfo->output_width == 0 || cinfo->output_height == 0) return 0;
+    if (cinfo->output_width > ORV_PIC_MAX_SIDE || cinfo->output_height > ORV_PIC_MAX_SIDE) return 0;
 
     size_t rowBytes = (size_t)cinfo->output_width * 3;
     unsigned long long need = (unsigned long long)rowBytes * cinfo->output_height;

@@ -47,6 +47,7 @@ static Int08 OrvPng_Decode(png_structp png, png_infop info, MemPng* src, OrvPngD
     png_uint_32 h = png_get_image_height(png, info);
     int colorType = png_get_color_type(png, info);
     if (png_get_bit_depth(png, info) != 8 || w == 0 || h == 0) return 0;
+    if (w > ORV_PIC_MAX_SIDE || h > ORV_PIC_MAX_SIDE) return 0;
     UInt32 bpp, fmt;
     if (colorType == PNG_COLOR_TYPE_RGB) {
         bpp = 3;

@@ -3,6 +3,7 @@
 // the flag on the first success. On the car the network stack's own bring-up does this; on a
 // desktop the loopback is there at once, a link-local address once its interface is up.
 #include "platform/OrvPlatform.h"
+#include "lib/OrvShared.h"
 
 #include <cstdio>
 #include <cstring>
@@ -46,7 +47,7 @@ static void* OrvPlat_NetworkBringUp(void* argv)
         OrvPlat_SleepMs(1000);
     }
     printf("IPv6 network: %s usable\n", job->host.c_str());
-    *job->flag = 1;
+    OrvShared_Store(*job->flag, 1);
     delete job;
     return nullptr;
 }

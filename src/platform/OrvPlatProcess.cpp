@@ -5,6 +5,7 @@
 
 #include <X11/Xlib.h>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,6 +33,25 @@ OrvPlat_Instance* OrvPlat_InitProcess(const char* argv0)
     // Console lines must reach a pipe or a log file as they happen, not when a buffer fills.
     setvbuf(stdout, nullptr, _IOLBF, 0);
     return &instance;
+}
+
+static volatile Int08* mOrvPlat_QuitFlag = nullptr;
+
+// Only an atomic store: the one thing a signal handler may safely do here.
+static void OrvPlat_OnQuitSignal(int) { __atomic_store_n(mOrvPlat_QuitFlag, (Int08)1, __ATOMIC_RELAXED); }
+
+void OrvPlat_QuitOnSignals(volatile Int08* quitFlag)
+{
+    mOrvPlat_QuitFlag = quitFlag;
+    struct sigaction sa;
+    memset(&sa, 0, sizeof sa);
+    sa.sa_handler = OrvPlat_OnQuitSignal;
+    sigemptyset(&sa.sa_mask);
+    // SA_RESETHAND: the second signal takes the default action. SA_RESTART: a toolkit's blocking
+    // call is not cut short by the first.
+    sa.sa_flags = SA_RESETHAND | SA_RESTART;
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGTERM, &sa, nullptr);
 }
 
 Int08 OrvPlat_IsRestart(void)

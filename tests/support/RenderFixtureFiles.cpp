@@ -89,7 +89,8 @@ bool WriteFixtureFile(const std::string& path, const std::vector<uint8_t>& bytes
 {
     FILE* fp = fopen(path.c_str(), "wb");
     if (!fp) return false;
-    bool ok = fwrite(bytes.data(), 1, bytes.size(), fp) == bytes.size();
+    // An empty vector's data() may be null, which fwrite must not be given even for 0 bytes.
+    bool ok = bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), fp) == bytes.size();
     return fclose(fp) == 0 && ok;
 }
 

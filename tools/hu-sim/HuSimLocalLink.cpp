@@ -10,7 +10,7 @@
 uint16_t HuSim_StartLocalLink(int timeoutMs)
 {
     setenv("CLUSTER_HU_ADDR", "[::1]:0", 1);
-    globIpv6_NetworkInstalled = 1;
+    OrvShared_Store(globIpv6_NetworkInstalled, 1);
     gCduCommunication.Init();
     gCduCommunication.Excute();
     for (int waited = 0; waited < timeoutMs && CDUC_Task_ListenPort() == 0; waited += 10)

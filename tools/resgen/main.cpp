@@ -330,10 +330,13 @@ void WriteModelPreview(const std::string& resDir, const std::string& dir)
         uint32_t faces, verts;
         memcpy(&faces, &b[26], 4);
         memcpy(&verts, &b[30], 4);
-        const float* pos = (const float*)&b[34];
+        // The arrays start at byte 34 of the file, where a float read is misaligned: copied out.
+        std::vector<float> floats((size_t)verts * 8);
+        memcpy(floats.data(), &b[34], floats.size() * sizeof(float));
+        const float* pos = floats.data();
         const float* txc = pos + verts * 3;
         const float* nor = txc + verts * 2;
-        const uint8_t* ib = (const uint8_t*)(nor + verts * 3);
+        const uint8_t* ib = &b[34] + floats.size() * sizeof(float);
         auto index = [&](uint32_t i) {
             uint32_t v = 0;
             memcpy(&v, ib + (size_t)i * idxType, idxType);

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The test suite under sanitizers, each in a build directory of its own:
+#   asan  AddressSanitizer + UndefinedBehaviorSanitizer: every test of the suite (benchmarks
+#         excepted), headless like scripts/test.sh. Any report fails its test.
+#   tsan  ThreadSanitizer: the integration tests where threads share the stores and flags (the
+#         head-unit link with hostile peers, the upgrade transfer, the main-board bus). Any report
+#         fails the run.
+#   scripts/sanitize.sh [asan] [tsan]     (both when none is named)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh --hardening --no-build
+KINDS=("$@")
+[ ${#KINDS[@]} -eq 0 ] && KINDS=(asan tsan)
+JOBS=${JOBS:-$(nproc)}
+LAUNCHER=()
+command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+SUPP=$(pwd)/scripts/sanitizer
+
+configure() { # dir sanitizers
+  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORV_SANITIZE="$2" "${LAUNCHER[@]}" >/dev/null
+}
+
+TSAN_TESTS=(test_cdu_link test_cdu_hostile test_cdu_task test_ota_upgrade test_hu_sim test_mainboard_bus)
+
+for kind in "${KINDS[@]}"; do
+  case $kind in
+    asan)
+      dir=${ASAN_BUILD_DIR:-build-asan}
+      configure "$dir" address,undefined
+      cmake --build "$dir" -j"$JOBS"
+      export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
+      export LSAN_OPTIONS=suppressions=$SUPP/lsan.supp:print_suppressions=0
+      export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+      # The window tests load the software OpenGL driver, which is unloaded before the leak check
+      # runs: its allocations can no longer be named, so leaks are checked in every other test.
+      ctest --test-dir "$dir" --output-on-failure -j"$JOBS" -LE 'bench|gui' --timeout 900
+      ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0 LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 2560x1440x24" \
+        ctest --test-dir "$dir" --output-on-failure -j"$JOBS" -L gui -LE bench --timeout 900
+      ;;
+    tsan)
+      dir=${TSAN_BUILD_DIR:-build-tsan}
+      configure "$dir" thread
+      cmake --build "$dir" -j"$JOBS" --target "${TSAN_TESTS[@]}"
+      export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$SUPP/tsan.supp
+      for t in "${TSAN_TESTS[@]}"; do
+        echo "== tsan $t"
+        (cd "$dir/bin" && "./$t" --gtest_brief=1)
+      done
+      ;;
+    *) echo "unknown kind $kind (asan or tsan)"; exit 2 ;;
+  esac
+done
