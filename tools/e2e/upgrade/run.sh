@@ -74,8 +74,8 @@ xshot "$out/status-normal.png" "${status[@]}"
   --piece-size 4096 >"$out/hu-sim-good.log" 2>&1 &
 husim=$!
 pids+=($husim)
-for _ in $(seq 2000); do
-  grep -qF "OtaState Update[8]->[1]" "$out/cluster.log" && break
+until grep -qF "OtaState Update[8]->[1]" "$out/cluster.log"; do
+  kill -0 "$husim" 2>/dev/null || fail "the download did not start (see $out/cluster.log)"
   sleep 0.01
 done
 kill -STOP "$husim"
