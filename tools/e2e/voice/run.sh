@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The voice assistant with the programs a user runs. The cluster starts and mb-sim powers it on
+# (../phone-answer/power-on.drive); hu-sim then plays tools/hu-sim/scenarios/voice_assistant.json
+# (wake-up, listening, recognising, speaking, exit, off). Each time hu-sim has sent a state, the
+# right panel is grabbed: in every state the assistant's bright blue figure stands there, which the
+# normal panel before it does not show, and 2.5 s after the assistant is switched off it is gone.
+#
+#   tools/e2e/voice/run.sh            (without a DISPLAY it runs on a private X server)
+#   HU_PORT=18094 MB_PORT=18095 OUT_DIR=/tmp/e2e tools/e2e/voice/run.sh
+#
+# Output in $OUT_DIR (default build/e2e/voice): cluster.log, mb-sim.log, hu-sim.log, normal.png
+# (the whole screen before), panel-normal.png, panel-STATE.png and panel-off.png (the right panel).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../../.." && pwd)
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 2560x1440x24" "$0" "$@"
+fi
+bin=${BUILD_DIR:-$root/build}/bin
+out=${OUT_DIR:-$root/build/e2e/voice}
+hu_port=${HU_PORT:-8090}
+mb_port=${MB_PORT:-8091}
+py=/usr/bin/python3  # the system's own: starts at once (wrappers earlier on PATH may not)
+[ -x "$py" ] || py=python3
+mkdir -p "$out"
+rm -f "$out"/*.png
+
+# Waits up to $2 seconds for the text $3 in the file $1.
+wait_for() {
+  for _ in $(seq $(($2 * 100))); do
+    grep -qF "$3" "$1" 2>/dev/null && return 0
+    sleep 0.01
+  done
+  echo "voice: no \"$3\" in $1 after $2 s"
+  return 1
+}
+fail() { echo "voice: $*"; exit 1; }
+panel=(1400 200 320 320)  # the right panel, where the assistant's figure stands
+grab() { "$py" "$here/../xshot.py" "$out/panel-$1.png" "${panel[@]}"; }
+# Pixels of a grab that are bright blue (the figure's colour; the panels beneath are dark).
+blue_pixels() {
+  "$py" - "$1" <<'PY'
+import struct, sys, zlib
+data = open(sys.argv[1], "rb").read()
+w, h = struct.unpack(">II", data[16:24])
+raw, pos = b"", 8
+while pos < len(data):
+    n, kind = struct.unpack(">I4s", data[pos:pos + 8])
+    if kind == b"IDAT":
+        raw += data[pos + 8:pos + 8 + n]
+    pos += 12 + n
+px = zlib.decompress(raw)
+count = 0
+for r in range(h):
+    row = px[r * (3 * w + 1) + 1:(r + 1) * (3 * w + 1)]  # filter byte 0 on every row
+    for i in range(0, 3 * w, 3):
+        red, green, blue = row[i], row[i + 1], row[i + 2]
+        count += blue > 160 and blue > red + 60
+print(count)
+PY
+}
+
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true' EXIT
+CLUSTER_HU_ADDR="[::1]:$hu_port" CLUSTER_MB_ADDR="[::1]:$mb_port" "$bin/cluster" >"$out/cluster.log" 2>&1 &
+pids+=($!)
+wait_for "$out/cluster.log" 20 "head-unit link: listening"
+wait_for "$out/cluster.log" 20 "main-board bus: listening"
+"$bin/mb-sim" -a "[::1]:$mb_port" "$here/../phone-answer/power-on.drive" >"$out/mb-sim.log" 2>&1 &
+pids+=($!)
+wait_for "$out/mb-sim.log" 120 "HmiDspState 2"
+sleep 1
+"$py" "$here/../xshot.py" "$out/normal.png"
+grab normal
+
+"$bin/hu-sim" --port "$hu_port" "$root/tools/hu-sim/scenarios/voice_assistant.json" >"$out/hu-sim.log" 2>&1 &
+husim=$!
+pids+=($husim)
+# Each state as hu-sim sends it (CDUrecording), grabbed a moment later.
+states=(5:wakeup 1:listening 2:recognizing 3:speaking)
+for s in "${states[@]}"; do
+  wait_for "$out/hu-sim.log" 20 "\"CDUrecording\":\"${s%%:*}\""
+  sleep 0.6
+  grab "${s#*:}"
+done
+# Switched off: once its exit has played the figure leaves the panel.
+wait_for "$out/hu-sim.log" 20 '"enable":"0"'
+sleep 2.5
+grab off
+wait "$husim" || fail "hu-sim failed (see $out/hu-sim.log)"
+
+normal=$(blue_pixels "$out/panel-normal.png")
+[ "$normal" -lt 500 ] || fail "the normal panel already holds $normal bright blue pixels"
+for s in "${states[@]}"; do
+  n=$(blue_pixels "$out/panel-${s#*:}.png")
+  [ "$n" -ge 1000 ] || fail "no assistant figure while ${s#*:}: $n bright blue pixels"
+done
+off=$(blue_pixels "$out/panel-off.png")
+[ "$off" -lt 500 ] || fail "the figure stayed after the assistant was switched off: $off bright blue pixels"
+echo "voice: the assistant's figure shown in every state and gone when off; pictures in $out"
