@@ -2,7 +2,7 @@
 // object): frames per second of the busiest page so far (driving at 120 km/h, every telltale lit,
 // the greeting, speed limit, night off), the time from the work mode going on to the first logo
 // frame and to the first normal-page frame at the real tick, and then each heavy page of its own
-// (side panels, driving scene, ...) beside the same page with its elements left out (empty slots).
+// (pop-ups, side panels, driving scene, phone and menus, full-screen pages) beside the same page with its elements left out (empty slots).
 // Prints figures; asserts nothing.
 //   bench_render_loop [FRAMES]
 #include <chrono>
@@ -242,6 +242,10 @@ static void PhoneMenuPages(int frames)
         printf("%s: %.2f ms per frame (%.1f frames/s); without the phone and menus %.2f ms (%.1f frames/s)\n",
                sc.what, with, 1000.0 / with, without, 1000.0 / without);
     }
+    // The call ends into the contact list, the menu closes and the right panel takes its module again.
+    Run(contacts.c_str());
+    Run("frame 04 00 00 00 00 00 00 00 00");
+    for (int i = 0; i < 30; i++) Render(nullptr);
 }
 
 // The busiest page with both pop-ups shown: the head hint with its blink band (the watch-out bit
@@ -307,7 +311,7 @@ int main(int argc, char** argv)
         mRender_Elements = all;
     }
     // The heavy pages, each beside itself with its elements left out.
-    static void (*const pages[])(int) = {HintAlarmPage, SidePanels, DrivingPage, ScreenPages, PhoneMenuPages};
+    static void (*const pages[])(int) = {HintAlarmPage, SidePanels, DrivingPage, PhoneMenuPages, ScreenPages};
     for (auto page : pages) page(frames);
     CleanUpRender(nullptr);
     RenderTestGl_Close();
