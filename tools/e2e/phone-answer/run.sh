@@ -14,39 +14,11 @@
 # the call time ran on the screen.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../../.." && pwd)
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 2560x1440x24" "$0" "$@"
-fi
-bin=${BUILD_DIR:-$root/build}/bin
-out=${OUT_DIR:-$root/build/e2e/phone-answer}
-hu_port=${HU_PORT:-8090}
-mb_port=${MB_PORT:-8091}
-py=/usr/bin/python3  # the system's own: starts at once (wrappers earlier on PATH may not)
-[ -x "$py" ] || py=python3
-mkdir -p "$out"
-rm -f "$out"/call.png "$out"/time-*.png
+e2e_name=phone-answer
+source "$here/../lib.sh"
 
-# Waits up to $2 seconds for the text $3 in the file $1.
-wait_for() {
-  for _ in $(seq $(($2 * 10))); do
-    grep -q "$3" "$1" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  echo "phone-answer: no \"$3\" in $1 after $2 s"
-  return 1
-}
-
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true' EXIT
-CLUSTER_HU_ADDR="[::1]:$hu_port" CLUSTER_MB_ADDR="[::1]:$mb_port" "$bin/cluster" >"$out/cluster.log" 2>&1 &
-pids+=($!)
-wait_for "$out/cluster.log" 20 "head-unit link: listening"
-wait_for "$out/cluster.log" 20 "main-board bus: listening"
-
-"$bin/mb-sim" -a "[::1]:$mb_port" "$here/power-on.drive" >"$out/mb-sim.log" 2>&1 &
-pids+=($!)
-wait_for "$out/mb-sim.log" 120 "HmiDspState 2"
+e2e_start_cluster
+e2e_power_on
 
 "$bin/mb-sim" -a "[::1]:$mb_port" "$here/answer.drive" >"$out/answer.log" 2>&1 &
 pids+=($!)
@@ -59,17 +31,14 @@ tail -f "$out/hu-sim.log" --pid "$husim" &
 # whole screen, and the call time again at least 2 s after the first.
 wait_for "$out/hu-sim.log" 60 '"status":"connect","action"'
 sleep 1
-"$py" "$here/../xshot.py" "$out/time-1.png" 1453 306 160 40
-"$py" "$here/../xshot.py" "$out/call.png"
+xshot "$out/time-1.png" 1453 306 160 40
+xshot "$out/call.png"
 sleep 2
-"$py" "$here/../xshot.py" "$out/time-2.png" 1453 306 160 40
+xshot "$out/time-2.png" 1453 306 160 40
 wait "$husim"
 
 # The Connect action as the cluster sent it, and the call time as drawn.
-grep -E '<- .*icm-phone DATA.*"status":"connect"' "$out/hu-sim.log" >/dev/null || {
-  echo "phone-answer: no Connect action reached the head unit"; exit 1; }
-if cmp -s "$out/time-1.png" "$out/time-2.png"; then
-  echo "phone-answer: the call time did not run"
-  exit 1
-fi
+grep -E '<- .*icm-phone DATA.*"status":"connect"' "$out/hu-sim.log" >/dev/null ||
+  fail "no Connect action reached the head unit"
+cmp -s "$out/time-1.png" "$out/time-2.png" && fail "the call time did not run"
 echo "phone-answer: Connect action received; call pictures in $out"

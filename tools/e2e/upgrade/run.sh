@@ -15,34 +15,10 @@
 # status-line crops the checks compare.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../../.." && pwd)
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 2560x1440x24" "$0" "$@"
-fi
-bin=${BUILD_DIR:-$root/build}/bin
-out=${OUT_DIR:-$root/build/e2e/upgrade}
-hu_port=${HU_PORT:-8090}
-mb_port=${MB_PORT:-8091}
-py=/usr/bin/python3  # the system's own: starts at once (wrappers earlier on PATH may not)
-[ -x "$py" ] || py=python3
-xshot() { "$py" "$here/../xshot.py" "$@"; }
-mkdir -p "$out"
-rm -f "$out"/*.png
+e2e_name=upgrade
+source "$here/../lib.sh"
 ota=$(mktemp -d)
-
-# Waits up to $2 seconds for the text $3 in the file $1.
-wait_for() {
-  for _ in $(seq $(($2 * 10))); do
-    grep -qF "$3" "$1" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  echo "upgrade: no \"$3\" in $1 after $2 s"
-  return 1
-}
-fail() { echo "upgrade: $*"; exit 1; }
-
-pids=()
-trap 'kill -CONT "${pids[@]}" 2>/dev/null || true; kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$ota"' EXIT
+trap 'e2e_stop; rm -rf "$ota"' EXIT
 
 # The key the cluster trusts, another one, and a package of 16 MB of random bytes.
 mkdir -p "$ota/fs/root/app"  # $ota/fs stands in for "/"
@@ -51,14 +27,8 @@ openssl genpkey -algorithm RSA -pkeyopt rsa_keygen_bits:2048 -out "$ota/bad.pem"
 openssl pkey -in "$ota/good.pem" -pubout -out "$ota/fs/root/app/OTA_PUBKEY.PEM"
 head -c 16777216 /dev/urandom >"$ota/package.bin"
 
-CLUSTER_OTA_ROOT="$ota/fs" CLUSTER_HU_ADDR="[::1]:$hu_port" CLUSTER_MB_ADDR="[::1]:$mb_port" \
-  "$bin/cluster" >"$out/cluster.log" 2>&1 &
-pids+=($!)
-wait_for "$out/cluster.log" 20 "head-unit link: listening"
-wait_for "$out/cluster.log" 20 "main-board bus: listening"
-"$bin/mb-sim" -a "[::1]:$mb_port" "$here/../phone-answer/power-on.drive" >"$out/mb-sim.log" 2>&1 &
-pids+=($!)
-wait_for "$out/mb-sim.log" 120 "HmiDspState 2"
+e2e_start_cluster CLUSTER_OTA_ROOT="$ota/fs"
+e2e_power_on
 sleep 1
 
 # Crops of the upgrade page: its logo and title, and its status line.

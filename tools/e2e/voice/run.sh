@@ -12,31 +12,11 @@
 # (the whole screen before), panel-normal.png, panel-STATE.png and panel-off.png (the right panel).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../../.." && pwd)
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 2560x1440x24" "$0" "$@"
-fi
-bin=${BUILD_DIR:-$root/build}/bin
-out=${OUT_DIR:-$root/build/e2e/voice}
-hu_port=${HU_PORT:-8090}
-mb_port=${MB_PORT:-8091}
-py=/usr/bin/python3  # the system's own: starts at once (wrappers earlier on PATH may not)
-[ -x "$py" ] || py=python3
-mkdir -p "$out"
-rm -f "$out"/*.png
+e2e_name=voice
+source "$here/../lib.sh"
 
-# Waits up to $2 seconds for the text $3 in the file $1.
-wait_for() {
-  for _ in $(seq $(($2 * 100))); do
-    grep -qF "$3" "$1" 2>/dev/null && return 0
-    sleep 0.01
-  done
-  echo "voice: no \"$3\" in $1 after $2 s"
-  return 1
-}
-fail() { echo "voice: $*"; exit 1; }
 panel=(1400 200 320 320)  # the right panel, where the assistant's figure stands
-grab() { "$py" "$here/../xshot.py" "$out/panel-$1.png" "${panel[@]}"; }
+grab() { xshot "$out/panel-$1.png" "${panel[@]}"; }
 # Pixels of a grab that are bright blue (the figure's colour; the panels beneath are dark).
 blue_pixels() {
   "$py" - "$1" <<'PY'
@@ -60,17 +40,10 @@ print(count)
 PY
 }
 
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true' EXIT
-CLUSTER_HU_ADDR="[::1]:$hu_port" CLUSTER_MB_ADDR="[::1]:$mb_port" "$bin/cluster" >"$out/cluster.log" 2>&1 &
-pids+=($!)
-wait_for "$out/cluster.log" 20 "head-unit link: listening"
-wait_for "$out/cluster.log" 20 "main-board bus: listening"
-"$bin/mb-sim" -a "[::1]:$mb_port" "$here/../phone-answer/power-on.drive" >"$out/mb-sim.log" 2>&1 &
-pids+=($!)
-wait_for "$out/mb-sim.log" 120 "HmiDspState 2"
+e2e_start_cluster
+e2e_power_on
 sleep 1
-"$py" "$here/../xshot.py" "$out/normal.png"
+xshot "$out/normal.png"
 grab normal
 
 "$bin/hu-sim" --port "$hu_port" "$root/tools/hu-sim/scenarios/voice_assistant.json" >"$out/hu-sim.log" 2>&1 &

@@ -1,0 +1,61 @@
+# Start-up shared by the end-to-end scripts of tools/e2e/. A script sets e2e_name (the word its
+# messages start with and the name of its output folder) and sources this file, which
+#   - without a DISPLAY runs the script again on a private X server;
+#   - sets root (the repository), bin (BUILD_DIR/bin), out (OUT_DIR, default build/e2e/NAME, with
+#     the pictures of an earlier run removed), hu_port and mb_port (HU_PORT, MB_PORT) and pids (the
+#     programs the script started, stopped when it exits);
+#   - gives wait_for, fail, xshot, e2e_start_cluster and e2e_power_on.
+e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$e2e_dir/../.." && pwd)
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 2560x1440x24" "$0" "$@"
+fi
+bin=${BUILD_DIR:-$root/build}/bin
+out=${OUT_DIR:-$root/build/e2e/$e2e_name}
+hu_port=${HU_PORT:-8090}
+mb_port=${MB_PORT:-8091}
+py=/usr/bin/python3  # the system's own: starts at once (wrappers earlier on PATH may not)
+[ -x "$py" ] || py=python3
+mkdir -p "$out"
+rm -f "$out"/*.png
+
+# Waits up to $2 seconds for the text $3 in the file $1.
+wait_for() {
+  for _ in $(seq $(($2 * 100))); do
+    grep -qF "$3" "$1" 2>/dev/null && return 0
+    sleep 0.01
+  done
+  echo "$e2e_name: no \"$3\" in $1 after $2 s"
+  return 1
+}
+fail() { echo "$e2e_name: $*"; exit 1; }
+# Writes the screen, or the rectangle X Y W H of it, to the PNG file $1.
+xshot() { "$py" "$e2e_dir/xshot.py" "$@"; }
+
+# Stops every program in pids, a stopped one too. A script that has more to clean up sets its own
+# EXIT trap and calls this from it.
+e2e_stop() {
+  kill -CONT "${pids[@]}" 2>/dev/null || true
+  kill "${pids[@]}" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+pids=()
+trap e2e_stop EXIT
+
+# Starts the cluster on the two ports, with the environment VAR=VALUE given as arguments, logging
+# to cluster.log, and waits until both links listen.
+e2e_start_cluster() {
+  env "$@" CLUSTER_HU_ADDR="[::1]:$hu_port" CLUSTER_MB_ADDR="[::1]:$mb_port" "$bin/cluster" \
+    >"$out/cluster.log" 2>&1 &
+  pids+=($!)
+  wait_for "$out/cluster.log" 20 "head-unit link: listening"
+  wait_for "$out/cluster.log" 20 "main-board bus: listening"
+}
+
+# Powers the cluster on with mb-sim (phone-answer/power-on.drive, logging to mb-sim.log) and waits
+# until the cluster reports its page on.
+e2e_power_on() {
+  "$bin/mb-sim" -a "[::1]:$mb_port" "$e2e_dir/phone-answer/power-on.drive" >"$out/mb-sim.log" 2>&1 &
+  pids+=($!)
+  wait_for "$out/mb-sim.log" 120 "HmiDspState 2"
+}
