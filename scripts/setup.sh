@@ -25,26 +25,27 @@ PACKAGES=(
 # g++ brings the gcc sanitizer runtimes (ASan, UBSan, TSan) the sanitizer builds use.
 [ "$HARDENING" = 1 ] && PACKAGES+=(clang)
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+apt_install() { DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@"; }
+
 missing=()
 for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}"
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt_install "${missing[@]}"
 fi
 
 # libFuzzer and clang's sanitizer runtimes are only recommended by Debian's clang: name them.
 if [ "$HARDENING" = 1 ]; then
   ver=$(clang --version | sed -n 's/.*clang version \([0-9]*\)\..*/\1/p' | head -1)
   rt="libclang-rt-$ver-dev"
-  if ! dpkg-query -W -f='${Status}' "$rt" 2>/dev/null | grep -q 'install ok installed'; then
+  if ! installed "$rt"; then
     echo "installing: $rt"
-    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$rt" ||
-      { $SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$rt"; }
+    apt_install "$rt" || { $SUDO apt-get update -qq && apt_install "$rt"; }
   fi
 fi
 [ "$BUILD" = 1 ] || exit 0
