@@ -1,32 +1,20 @@
 // One head-unit document with its binary part, straight into the service decoder. Input: one
 // byte choosing the service, two bytes of JSON length (little-endian), the JSON, the binary part.
 #include <cstdint>
-#include <cstdlib>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
-#include "Protocol/Cdu_TCP.h"
-#include "Protocol/Cdu_TCP_App.h"
-
-static const UInt08 kServices[] = {
-    FRM_SRV_CDU_NAVIGATION, FRM_SRV_CDU_MUSIC,        FRM_SRV_CDU_RADIO,
-    FRM_SRV_CDU_BLUETOOTH,  FRM_SRV_CDU_WEATHER,      FRM_SRV_CDU_ACCOUNT,
-    FRM_SRV_CDU_NOTIFICATION, FRM_SRV_CDU_NETRADIO,   FRM_SRV_CDU_UPGRADE,
-};
+#include "FuzzCommon.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    std::string root = "/tmp/orv_fuzz_ota_" + std::to_string(getpid());
-    setenv("CLUSTER_OTA_ROOT", root.c_str(), 1);
-    CDU_TCP_SetInitialValue();
+    Fuzz_InitHeadUnitLink();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 3) return 0;
-    UInt08 srv = kServices[data[0] % (sizeof kServices)];
+    UInt08 srv = kFuzz_CduServices[data[0] % (sizeof kFuzz_CduServices)];
     bool endLink = (data[0] & 0x80) != 0;
     size_t jsonLen = data[1] | (size_t)data[2] << 8;
     data += 3;

@@ -2,22 +2,15 @@
 // connection. It goes through the real frame reader, dispatch, service decoders and answers on a
 // local socket pair; the connection ends when the stream does.
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
-#include <string>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "Protocol/Cdu_TCP.h"
-#include "Protocol/Cdu_TCP_App.h"
+#include "FuzzCommon.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // Upgrade packages land in a private folder, never under /data.
-    std::string root = "/tmp/orv_fuzz_ota_" + std::to_string(getpid());
-    setenv("CLUSTER_OTA_ROOT", root.c_str(), 1);
-    CDU_TCP_SetInitialValue();
+    Fuzz_InitHeadUnitLink();
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "DriveScript.h"
+#include "FuzzCommon.h"
 #include "HuSimClient.h"
 #include "HuSimImage.h"
 
@@ -83,11 +84,8 @@ void HeadUnitSeeds(const std::string& repo)
             auto frame = HuSim_FrameBytes(HuSim_DataFrame((uint8_t)srv, doc, cover, msgNo++));
             stream.insert(stream.end(), frame.begin(), frame.end());
             // The decoder's own form: service index, JSON length, JSON, binary part.
-            static const uint8_t kOrder[] = {FRM_SRV_CDU_NAVIGATION, FRM_SRV_CDU_MUSIC, FRM_SRV_CDU_RADIO,
-                                             FRM_SRV_CDU_BLUETOOTH, FRM_SRV_CDU_WEATHER, FRM_SRV_CDU_ACCOUNT,
-                                             FRM_SRV_CDU_NOTIFICATION, FRM_SRV_CDU_NETRADIO, FRM_SRV_CDU_UPGRADE};
             uint8_t idx = 0;
-            while (idx < sizeof kOrder && kOrder[idx] != srv) idx++;
+            while (idx < sizeof kFuzz_CduServices && kFuzz_CduServices[idx] != srv) idx++;
             std::string json = doc;
             std::vector<uint8_t> dec = {idx, (uint8_t)json.size(), (uint8_t)(json.size() >> 8)};
             dec.insert(dec.end(), json.begin(), json.end());
