@@ -45,10 +45,8 @@ rm -rf "$OUT/seeds"
 "$OUT/fuzz_seeds" "$OUT/seeds" . "$RES"
 mkdir -p "$OUT/corpus" "$OUT/findings" "$OUT/logs"
 
-ALL=(fuzz_hu_stream fuzz_cdu_decode fuzz_format fuzz_mb_frames fuzz_bus_datagram fuzz_image_mem
-     fuzz_tga fuzz_vbo fuzz_utf8 fuzz_drive_script fuzz_snapshot_scn)
 TARGETS=("$@")
-[ ${#TARGETS[@]} -eq 0 ] && TARGETS=("${ALL[@]}")
+[ ${#TARGETS[@]} -eq 0 ] && mapfile -t TARGETS <"$OUT/targets"  # every target fuzz/ builds
 
 # Longest input per target: a head-unit stream holds a few frames with covers.
 max_len() {
