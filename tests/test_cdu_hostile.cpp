@@ -23,45 +23,13 @@
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "support/LinkWait.h"
+#include "support/ProcMemory.h"
 #include "support/SharedText.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-long long MsSince(Clock::time_point t)
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t).count();
-}
-
-bool WaitFor(const std::function<bool()>& pred, int timeoutMs)
-{
-    auto start = Clock::now();
-    while (!pred()) {
-        if (MsSince(start) > timeoutMs) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-bool ServerIdle()
-{
-    UInt32 mark = OrvShared_Load(CduComSrvPnt);
-    return mark == 0x2017 || mark == 0x1001;
-}
-
-// Resident memory of this process in KiB (the link runs inside it).
-long ResidentKiB()
-{
-    FILE* f = fopen("/proc/self/status", "r");
-    if (f == nullptr) return -1;
-    char line[256];
-    long kib = -1;
-    while (fgets(line, sizeof line, f) != nullptr)
-        if (sscanf(line, "VmRSS: %ld kB", &kib) == 1) break;
-    fclose(f);
-    return kib;
-}
 
 // A head unit's socket. A small receive buffer must be set before connecting.
 int Connect(int rcvBuf = 0)

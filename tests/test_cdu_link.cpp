@@ -21,29 +21,12 @@
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "support/LinkWait.h"
 #include "support/SharedText.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-long long MsSince(Clock::time_point t)
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t).count();
-}
-
-bool WaitFor(const std::function<bool()>& pred, int timeoutMs)
-{
-    auto start = Clock::now();
-    while (!pred()) {
-        if (MsSince(start) > timeoutMs) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-// The marker the worker leaves when a connection has ended and the store has been reset.
-bool ServerIdle() { return OrvShared_Load(CduComSrvPnt) == 0x2017 || OrvShared_Load(CduComSrvPnt) == 0x1001; }
 
 struct Client {
     int fd = -1;

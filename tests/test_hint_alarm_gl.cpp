@@ -28,19 +28,11 @@
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Snapshot.h"
-#include "lib/OrvMatrix.h"
 #include "platform/OrvPlatform.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
-
-template <typename F>
-std::string Stdout(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
 
 // Character codes of a text of the hint/alarm table, and of codes as a pop-up built them.
 std::u32string Text(const unsigned int* txt)
@@ -102,26 +94,11 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(RenderTestGl_Open());
-        // The state the page composition sets up before the elements draw.
-        glEnable(GL_CULL_FACE);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        Stdout([] {
-            for (Int32 id : {(Int32)Prgm_Simple_Texture, (Int32)Prgm_Simple_Font, (Int32)Prgm_Simple_Color})
-                Once_LoadShaderProgram(id);
-            Once_InitFontBase();
-            Once_InitPngInfo();
-            Once_InitTgaInfo();
-            Once_InitBmpPoolInfo();
-        });
+        RenderTestGl_PageState();
+        Stdout([] { RenderTestGl_PrepareScreens({Prgm_Simple_Texture, Prgm_Simple_Font, Prgm_Simple_Color}, {}); });
         ASSERT_NE(shader[Prgm_Simple_Color], 0xFFFFFFFFu);
         ASSERT_GE(fontLibId[Style_SiYuan_M], 0);
-        mPrjMatStack.idx = 0;
-        mMdvMatStack.idx = 0;
-        SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);
-        CalcPerspectiveMatrix(mPrjMatStack.mat[0]);
-        SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
+        RenderTestGl_ResetMatrices();
     }
     static void TearDownTestSuite()
     {

@@ -2,7 +2,6 @@
 // buffer contract, and damaged or hostile input.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "HuSimImage.h"
 #include "lib/OrvJpeg.h"
 #include "lib/OrvPng.h"
+#include "support/ProcMemory.h"
 
 namespace {
 
@@ -204,18 +204,6 @@ TEST(JpegDecode, ColourPictureArrivesBottomRowFirst)
     EXPECT_GT(last[0], 200);
     EXPECT_LT(last[2], 50);
     EXPECT_EQ(d.px[(size_t)w * h * 3], 0xEE) << "wrote past the picture";
-}
-
-// Virtual memory high-water mark of this process in KiB.
-long PeakVirtualKiB()
-{
-    FILE* f = fopen("/proc/self/status", "r");
-    char line[256];
-    long kib = -1;
-    while (f != nullptr && fgets(line, sizeof line, f) != nullptr)
-        if (sscanf(line, "VmPeak: %ld kB", &kib) == 1) break;
-    if (f != nullptr) fclose(f);
-    return kib;
 }
 
 // A JPEG whose frame header claims w x h; its data are those of a 32 x 32 picture.

@@ -23,24 +23,13 @@
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Snapshot.h"
+#include "support/InfoModulesText.h"
 #include "support/RenderTestGl.h"
 
 namespace {
 
 const ShowInfoModulesView* V() { return ShowInfoModules_View(); }
 
-std::string Line(const UInt32* codes, size_t cap)
-{
-    std::string s;
-    for (size_t i = 0; i < cap && codes[i] != 0; i++) s += codes[i] == 0xB0 ? '*' : codes[i] < 128 ? (char)codes[i] : '?';
-    return s;
-}
-std::string Glyphs(const UInt32* idx, size_t cap)
-{
-    std::string s;
-    for (size_t i = 0; i < cap && idx[i] != 0; i++) s += (char)Basic_FONT_CODE[idx[i]];
-    return s;
-}
 std::vector<Int32> DistPics() { return std::vector<Int32>(V()->navDistPics, V()->navDistPics + V()->navDistNum); }
 
 void Play(std::initializer_list<std::string> lines)

@@ -22,29 +22,14 @@
 #include "OrvRender/Screens/Show.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
-#include "lib/OrvMatrix.h"
 #include "platform/OrvPlatform.h"
+#include "support/InfoModulesText.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
 
 const ShowInfoModulesView* V() { return ShowInfoModules_View(); }
-
-// A code line of the view as UTF-8-free text: ASCII as is, the degree sign as '*'.
-std::string Line(const UInt32* codes, size_t cap)
-{
-    std::string s;
-    for (size_t i = 0; i < cap && codes[i] != 0; i++) s += codes[i] == 0xB0 ? '*' : codes[i] < 128 ? (char)codes[i] : '?';
-    return s;
-}
-
-// Atlas glyph indices of the view back to ASCII.
-std::string Glyphs(const UInt32* idx, size_t cap)
-{
-    std::string s;
-    for (size_t i = 0; i < cap && idx[i] != 0; i++) s += (char)Basic_FONT_CODE[idx[i]];
-    return s;
-}
 
 void SetText(Int08* field, size_t size, const char* text)
 {
@@ -56,10 +41,7 @@ void SetText(Int08* field, size_t size, const char* text)
 // Pixels of r that are not black.
 int Lit(const Recti& r)
 {
-    std::vector<uint8_t> px = RenderTestGl_Read(r.x, r.y, r.w, r.h);
-    int n = 0;
-    for (int i = 0; i < r.w * r.h; i++) n += px[i * 4] + px[i * 4 + 1] + px[i * 4 + 2] > 30;
-    return n;
+    return RenderTestGl_CountBrighter(r.x, r.y, r.w, r.h, 30);
 }
 // Mean colour of r.
 void Mean(const Recti& r, double* rgb)
@@ -82,39 +64,24 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(RenderTestGl_Open());
-        glEnable(GL_CULL_FACE);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        testing::internal::CaptureStdout();
-        for (Int32 id : {(Int32)Prgm_Simple_Texture, (Int32)Prgm_Simple_Font, (Int32)Prgm_AttrAlpha_Font})
-            Once_LoadShaderProgram(id);
-        Once_InitFontBase();
-        Once_InitPngInfo();
-        Once_InitTgaInfo();
-        Once_InitBmpPoolInfo();
-        for (Int32 s : {0, 1}) {
-            Once_LoadFontMapBmpData(s, BASIC_FONT_CODE_NUM, Basic_FONT_CODE);
-            Once_GenFontMapTexture(s, BASIC_FONT_CODE_NUM, str_invalid_char_idx[0]);
-        }
-        // Every picture the modules draw, so that a test may read sizes before its first frame.
-        for (Int32 id : {(Int32)PNG_ui3_speed_digit_0, (Int32)PNG_ui3_speed_digit_dot, (Int32)PNG_ui3_speed_digit_degree,
-                         (Int32)PNG_ui3_speed_digit_negative})
-            for (Int32 p = id; p <= (id == PNG_ui3_speed_digit_0 ? PNG_ui3_speed_digit_9 : id); p++) LoadPng(p);
-        for (Int32 p = PNG_module_media_black_tape; p <= PNG_module_media_shadow; p++) LoadPng(p);
-        for (Int32 p = PNG_weather_icon_01; p <= PNG_weather_shadow; p++) LoadPng(p);
-        for (Int32 t = TGA_nav_icon_nav_disable; t <= TGA_nav_tips_disable; t++) {
-            Once_LoadTgaData(t);
-            Once_GenTgaTexture(t, tgaImg[t].fmt, tgaImg[t].fmt);
-        }
-        testing::internal::GetCapturedStdout();
+        RenderTestGl_PageState();
+        Stdout([] {
+            RenderTestGl_PrepareScreens({Prgm_Simple_Texture, Prgm_Simple_Font, Prgm_AttrAlpha_Font},
+                                        {Style_SiYuan_R, Style_SiYuan_M});
+            // Every picture the modules draw, so that a test may read sizes before its first frame.
+            for (Int32 id : {(Int32)PNG_ui3_speed_digit_0, (Int32)PNG_ui3_speed_digit_dot, (Int32)PNG_ui3_speed_digit_degree,
+                             (Int32)PNG_ui3_speed_digit_negative})
+                for (Int32 p = id; p <= (id == PNG_ui3_speed_digit_0 ? PNG_ui3_speed_digit_9 : id); p++) LoadPng(p);
+            for (Int32 p = PNG_module_media_black_tape; p <= PNG_module_media_shadow; p++) LoadPng(p);
+            for (Int32 p = PNG_weather_icon_01; p <= PNG_weather_shadow; p++) LoadPng(p);
+            for (Int32 t = TGA_nav_icon_nav_disable; t <= TGA_nav_tips_disable; t++) {
+                Once_LoadTgaData(t);
+                Once_GenTgaTexture(t, tgaImg[t].fmt, tgaImg[t].fmt);
+            }
+        });
         ASSERT_NE(shader[Prgm_AttrAlpha_Font], 0xFFFFFFFFu);
         ASSERT_EQ(fontMapStatus[0], Ftm_TexGen);
-        mPrjMatStack.idx = 0;
-        mMdvMatStack.idx = 0;
-        SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);
-        CalcPerspectiveMatrix(mPrjMatStack.mat[0]);
-        SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
+        RenderTestGl_ResetMatrices();
     }
     static void TearDownTestSuite() { RenderTestGl_Close(); }
     void SetUp() override

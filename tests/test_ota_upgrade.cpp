@@ -5,16 +5,13 @@
 // the failing cases take a few seconds.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -24,23 +21,10 @@
 #include "OrvTask/CduCommunication.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "support/LinkWait.h"
 #include "support/SharedText.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-bool WaitFor(const std::function<bool()>& pred, int timeoutMs)
-{
-    auto start = Clock::now();
-    while (!pred()) {
-        if (std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count() > timeoutMs) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-bool ServerIdle() { return OrvShared_Load(CduComSrvPnt) == 0x2017 || OrvShared_Load(CduComSrvPnt) == 0x1001; }
 
 bool Exists(const std::string& path)
 {

@@ -27,19 +27,11 @@
 #include "OrvRender/Screens/Show.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
-#include "lib/OrvMatrix.h"
 #include "platform/OrvPlatform.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
-
-template <typename F>
-void Quiet(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    testing::internal::GetCapturedStdout();
-}
 
 std::vector<UInt32> Glyphs(const char* s)
 {
@@ -65,11 +57,7 @@ std::vector<UInt32> UpToZero(const UInt32* t, size_t max)
 // Lit pixels (not black) in a rectangle of the framebuffer.
 int LitPixels(const Recti& r)
 {
-    std::vector<uint8_t> px = RenderTestGl_Read(r.x, r.y, r.w, r.h);
-    int n = 0;
-    for (int i = 0; i < r.w * r.h; i++)
-        if (px[i * 4] + px[i * 4 + 1] + px[i * 4 + 2] > 60) n++;
-    return n;
+    return RenderTestGl_CountBrighter(r.x, r.y, r.w, r.h, 60);
 }
 
 UInt32 WallMs()
@@ -92,28 +80,13 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(RenderTestGl_Open());
-        glEnable(GL_CULL_FACE);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        Quiet([] {
-            for (Int32 id : {(Int32)Prgm_Simple_Texture, (Int32)Prgm_Simple_Font}) Once_LoadShaderProgram(id);
-            Once_InitFontBase();
-            Once_InitPngInfo();
-            Once_InitTgaInfo();
-            Once_InitBmpPoolInfo();
-            for (Int32 s : {0, 1}) {
-                Once_LoadFontMapBmpData(s, BASIC_FONT_CODE_NUM, Basic_FONT_CODE);
-                Once_GenFontMapTexture(s, BASIC_FONT_CODE_NUM, str_invalid_char_idx[0]);
-            }
+        RenderTestGl_PageState();
+        Stdout([] {
+            RenderTestGl_PrepareScreens({Prgm_Simple_Texture, Prgm_Simple_Font}, {Style_SiYuan_R, Style_SiYuan_M});
         });
         ASSERT_NE(shader[Prgm_Simple_Texture], 0xFFFFFFFFu);
         ASSERT_EQ(fontMapStatus[1], Ftm_TexGen);
-        mPrjMatStack.idx = 0;
-        mMdvMatStack.idx = 0;
-        SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);
-        CalcPerspectiveMatrix(mPrjMatStack.mat[0]);
-        SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
+        RenderTestGl_ResetMatrices();
     }
     static void TearDownTestSuite() { RenderTestGl_Close(); }
 

@@ -35,11 +35,7 @@ void PlayScenario(const std::string& name)
 // Pixels brighter than the dark page in a rectangle of the framebuffer.
 int BrightPixels(const Recti& r)
 {
-    std::vector<uint8_t> px = RenderTestGl_Read(r.x, r.y, r.w, r.h);
-    int n = 0;
-    for (int i = 0; i < r.w * r.h; i++)
-        if (px[i * 4] + px[i * 4 + 1] + px[i * 4 + 2] > 300) n++;
-    return n;
+    return RenderTestGl_CountBrighter(r.x, r.y, r.w, r.h, 300);
 }
 
 const Recti kRightPanel = {1240, 160, 600, 420};

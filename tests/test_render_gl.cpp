@@ -17,6 +17,7 @@
 #include "lib/OrvMatrix.h"
 #include "support/RenderFixtureFiles.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 #include <png.h>
 
@@ -26,14 +27,6 @@ const uint32_t kBlack = 0x000000FF, kWhite = 0xFFFFFFFF, kRed = 0xFF0000FF, kGre
                kBlue = 0x0000FFFF, kYellow = 0xFFFF00FF;
 
 GLfloat mPrj[16], mMdv[16];
-
-template <typename F>
-std::string Stdout(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
 
 class RenderGl : public ::testing::Test {
 protected:

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "OrvRender/RenderUtils.h"
+#include "support/StdoutCapture.h"
 
 namespace {
 
@@ -22,14 +23,6 @@ protected:
 };
 
 // Captures what a call prints on stdout.
-template <typename F>
-std::string Stdout(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
-
 TEST_F(RenderLayout, PixelToPlaneMapping)
 {
     Vec2i px[3] = {{0, 0}, {960, 360}, {1920, 720}};

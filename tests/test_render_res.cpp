@@ -11,19 +11,13 @@
 #include "OrvRender/Res_Model.h"
 #include "OrvRender/Res_Png.h"
 #include "OrvRender/Res_Tga.h"
+#include "support/ProcMemory.h"
 #include "support/RenderFixtureFiles.h"
+#include "support/StdoutCapture.h"
 
 #include <png.h>
 
 namespace {
-
-template <typename F>
-std::string Stdout(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
 
 class RenderRes : public ::testing::Test {
 protected:
@@ -208,18 +202,6 @@ TEST_F(RenderRes, TgaByteOrderAndRefusals)
     }
     Image x = {};
     EXPECT_EQ(LoadTga("missing.tga", &x), 0);
-}
-
-// Virtual memory high-water mark of this process in KiB.
-static long PeakVirtualKiB()
-{
-    FILE* f = fopen("/proc/self/status", "r");
-    char line[256];
-    long kib = -1;
-    while (f != nullptr && fgets(line, sizeof line, f) != nullptr)
-        if (sscanf(line, "VmPeak: %ld kB", &kib) == 1) break;
-    if (f != nullptr) fclose(f);
-    return kib;
 }
 
 // A header that announces 16384 x 16384 pixels (1 GiB) over a few bytes is refused before the

@@ -7,16 +7,9 @@
 
 #include "OrvRender/Res_Shader.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
-
-template <typename F>
-std::string Stdout(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
 
 void WriteText(const std::string& path, const char* text)
 {

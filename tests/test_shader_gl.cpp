@@ -9,16 +9,9 @@
 
 #include "OrvRender/Res_Shader.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
-
-template <typename F>
-std::string Stdout(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
 
 // The numbers after each ':' of a log line.
 std::vector<long> LogNumbers(const std::string& line)

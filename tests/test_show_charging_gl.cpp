@@ -22,19 +22,11 @@
 #include "OrvRender/Screens/Show.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
-#include "lib/OrvMatrix.h"
 #include "platform/OrvPlatform.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
-
-template <typename F>
-std::string Stdout(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
 
 std::vector<UInt32> Glyphs(const char* s)
 {
@@ -54,27 +46,12 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(RenderTestGl_Open());
-        glEnable(GL_CULL_FACE);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        RenderTestGl_PageState();
         Stdout([] {
-            for (Int32 id : {(Int32)Prgm_Simple_Texture, (Int32)Prgm_Simple_Font}) Once_LoadShaderProgram(id);
-            Once_InitFontBase();
-            Once_InitPngInfo();
-            Once_InitTgaInfo();
-            Once_InitBmpPoolInfo();
-            for (Int32 s : {0, 1}) {
-                Once_LoadFontMapBmpData(s, BASIC_FONT_CODE_NUM, Basic_FONT_CODE);
-                Once_GenFontMapTexture(s, BASIC_FONT_CODE_NUM, str_invalid_char_idx[0]);
-            }
+            RenderTestGl_PrepareScreens({Prgm_Simple_Texture, Prgm_Simple_Font}, {Style_SiYuan_R, Style_SiYuan_M});
         });
         ASSERT_EQ(fontMapStatus[1], Ftm_TexGen);
-        mPrjMatStack.idx = 0;
-        mMdvMatStack.idx = 0;
-        SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);
-        CalcPerspectiveMatrix(mPrjMatStack.mat[0]);
-        SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
+        RenderTestGl_ResetMatrices();
     }
     // Both suites of this program share one context: it closes when the program ends.
     static void TearDownTestSuite() {}

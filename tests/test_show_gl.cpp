@@ -27,16 +27,9 @@
 #include "platform/OrvPlatform.h"
 #include "support/RenderFixtureFiles.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
-
-template <typename F>
-std::string Stdout(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
 
 // Glyph indices of an ASCII text.
 std::vector<UInt32> Glyphs(const char* s)
@@ -98,29 +91,14 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(RenderTestGl_Open());
-        // The state the page composition sets up before the elements draw.
-        glEnable(GL_CULL_FACE);
-        glEnable(GL_TEXTURE_2D);
+        RenderTestGl_PageState();
         Stdout([] {
-            for (Int32 id : {(Int32)Prgm_Simple_Texture, (Int32)Prgm_Simple_Font, (Int32)Prgm_AttrAlpha_Font,
-                             (Int32)Prgm_Simple_Color})
-                Once_LoadShaderProgram(id);
-            Once_InitFontBase();
-            Once_InitPngInfo();
-            Once_InitTgaInfo();
-            Once_InitBmpPoolInfo();
-            for (Int32 s : {0, 1}) {
-                Once_LoadFontMapBmpData(s, BASIC_FONT_CODE_NUM, Basic_FONT_CODE);
-                Once_GenFontMapTexture(s, BASIC_FONT_CODE_NUM, str_invalid_char_idx[0]);
-            }
+            RenderTestGl_PrepareScreens({Prgm_Simple_Texture, Prgm_Simple_Font, Prgm_AttrAlpha_Font, Prgm_Simple_Color},
+                                        {Style_SiYuan_R, Style_SiYuan_M});
         });
         ASSERT_NE(shader[Prgm_Simple_Texture], 0xFFFFFFFFu);
         ASSERT_EQ(fontMapStatus[0], Ftm_TexGen);
-        mPrjMatStack.idx = 0;
-        mMdvMatStack.idx = 0;
-        SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);
-        CalcPerspectiveMatrix(mPrjMatStack.mat[0]);
-        SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
+        RenderTestGl_ResetMatrices();
     }
     static void TearDownTestSuite()
     {

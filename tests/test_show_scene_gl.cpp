@@ -25,16 +25,9 @@
 #include "Protocol/MainBoard_IIC_App.h"
 #include "lib/OrvMatrix.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
-
-template <typename F>
-std::string Stdout(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
 
 // Lit (not black) pixels of a screen rectangle.
 int LitCount(const Recti& r)
@@ -70,30 +63,14 @@ protected:
         if (ready) return;
         ready = true;
         ASSERT_TRUE(RenderTestGl_Open());
-        // The state the page composition sets up before the elements draw.
-        glEnable(GL_CULL_FACE);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glDepthFunc(GL_LEQUAL);
+        RenderTestGl_PageState();
         Stdout([] {
-            for (Int32 id = 0; id < Prgm_Num; id++) Once_LoadShaderProgram(id);
-            Once_InitFontBase();
-            Once_InitPngInfo();
-            Once_InitTgaInfo();
-            Once_InitBmpPoolInfo();
-            Once_InitVboModelInfo();
-            for (Int32 s : {0, 1}) {
-                Once_LoadFontMapBmpData(s, BASIC_FONT_CODE_NUM, Basic_FONT_CODE);
-                Once_GenFontMapTexture(s, BASIC_FONT_CODE_NUM, str_invalid_char_idx[0]);
-            }
+            std::vector<Int32> every;
+            for (Int32 id = 0; id < Prgm_Num; id++) every.push_back(id);
+            RenderTestGl_PrepareScreens(every, {Style_SiYuan_R, Style_SiYuan_M});
         });
         ASSERT_NE(shader[Prgm_Model_Ads], 0xFFFFFFFFu);
-        mPrjMatStack.idx = 0;
-        mMdvMatStack.idx = 0;
-        SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);
-        CalcPerspectiveMatrix(mPrjMatStack.mat[0]);
-        SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
+        RenderTestGl_ResetMatrices();
     }
     void SetUp() override
     {

@@ -14,12 +14,11 @@
 #include "OrvRender/Res_Png.h"
 #include "OrvRender/Res_Shader.h"
 #include "OrvRender/Res_Tga.h"
-#include "OrvRender/Res_TxtBasic.h"
 #include "OrvRender/Screens/Show.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
-#include "lib/OrvMatrix.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
 
@@ -32,25 +31,10 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(RenderTestGl_Open());
-        glEnable(GL_CULL_FACE);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        testing::internal::CaptureStdout();
-        for (Int32 id : {(Int32)Prgm_Simple_Texture, (Int32)Prgm_Simple_Font}) Once_LoadShaderProgram(id);
-        Once_InitFontBase();
-        Once_InitPngInfo();
-        Once_InitTgaInfo();
-        Once_InitBmpPoolInfo();
-        Once_LoadFontMapBmpData(0, BASIC_FONT_CODE_NUM, Basic_FONT_CODE);
-        Once_GenFontMapTexture(0, BASIC_FONT_CODE_NUM, str_invalid_char_idx[0]);
-        testing::internal::GetCapturedStdout();
+        RenderTestGl_PageState();
+        Stdout([] { RenderTestGl_PrepareScreens({Prgm_Simple_Texture, Prgm_Simple_Font}, {Style_SiYuan_R}); });
         ASSERT_EQ(fontMapStatus[0], Ftm_TexGen);
-        mPrjMatStack.idx = 0;
-        mMdvMatStack.idx = 0;
-        SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);
-        CalcPerspectiveMatrix(mPrjMatStack.mat[0]);
-        SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
+        RenderTestGl_ResetMatrices();
     }
     static void TearDownTestSuite() { RenderTestGl_Close(); }
     void SetUp() override

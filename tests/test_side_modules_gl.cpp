@@ -22,18 +22,10 @@
 #include "OrvRender/Res_TxtBasic.h"
 #include "OrvRender/Screens/Show.h"
 #include "Protocol/MainBoard_IIC_App.h"
-#include "lib/OrvMatrix.h"
 #include "support/RenderTestGl.h"
+#include "support/StdoutCapture.h"
 
 namespace {
-
-template <typename F>
-void Quiet(F f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    testing::internal::GetCapturedStdout();
-}
 
 // A text of the views (glyph indices of the basic atlas) back as characters; '?' for a glyph that
 // is not printable ASCII.
@@ -77,23 +69,10 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(RenderTestGl_Open());
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        Quiet([] {
-            for (Int32 id : {(Int32)Prgm_Simple_Texture, (Int32)Prgm_Simple_Font, (Int32)Prgm_Mask_Texture})
-                Once_LoadShaderProgram(id);
-            Once_InitFontBase();
-            Once_InitPngInfo();
-            Once_InitTgaInfo();
-            Once_InitBmpPoolInfo();
-        });
+        RenderTestGl_PageState();
+        Stdout([] { RenderTestGl_PrepareScreens({Prgm_Simple_Texture, Prgm_Simple_Font, Prgm_Mask_Texture}, {}); });
         ASSERT_NE(shader[Prgm_Mask_Texture], 0xFFFFFFFFu);
-        mPrjMatStack.idx = 0;
-        mMdvMatStack.idx = 0;
-        SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);
-        CalcPerspectiveMatrix(mPrjMatStack.mat[0]);
-        SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
+        RenderTestGl_ResetMatrices();
     }
     static void TearDownTestSuite() { RenderTestGl_Close(); }
     void SetUp() override

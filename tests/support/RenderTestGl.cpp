@@ -3,7 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "OrvRender/RenderState.h"
+#include "OrvRender/RenderUtils.h"
+#include "OrvRender/Res_Font.h"
+#include "OrvRender/Res_Shader.h"
+#include "OrvRender/Res_TxtBasic.h"
 #include "lib/OrvGL.h"
+#include "lib/OrvMatrix.h"
 #include "platform/OrvRenderWindow.h"
 
 static OrvPlat_Window* mTestGl_Window = nullptr;
@@ -80,10 +86,50 @@ std::vector<uint8_t> RenderTestGl_Read(int x, int y, int w, int h)
     return out;
 }
 
+int RenderTestGl_CountBrighter(int x, int y, int w, int h, int minSum)
+{
+    const std::vector<uint8_t> px = RenderTestGl_Read(x, y, w, h);
+    int n = 0;
+    for (size_t i = 0; i < px.size(); i += 4) n += px[i] + px[i + 1] + px[i + 2] > minSum;
+    return n;
+}
+
 uint32_t RenderTestGl_Pixel(const std::vector<uint8_t>& px, int w, int x, int y)
 {
     const uint8_t* p = &px[((size_t)y * w + x) * 4];
     return (uint32_t)p[0] << 24 | (uint32_t)p[1] << 16 | (uint32_t)p[2] << 8 | p[3];
+}
+
+void RenderTestGl_PageState()
+{
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthFunc(GL_LEQUAL);
+}
+
+void RenderTestGl_PrepareScreens(const std::vector<Int32>& programs, const std::vector<Int32>& atlasStyles)
+{
+    for (Int32 id : programs) Once_LoadShaderProgram(id);
+    Once_InitFontBase();
+    Once_InitPngInfo();
+    Once_InitTgaInfo();
+    Once_InitBmpPoolInfo();
+    Once_InitVboModelInfo();
+    for (Int32 style : atlasStyles) {
+        Once_LoadFontMapBmpData(style, BASIC_FONT_CODE_NUM, Basic_FONT_CODE);
+        Once_GenFontMapTexture(style, BASIC_FONT_CODE_NUM, str_invalid_char_idx[0]);
+    }
+}
+
+void RenderTestGl_ResetMatrices()
+{
+    mPrjMatStack.idx = 0;
+    mMdvMatStack.idx = 0;
+    SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);
+    CalcPerspectiveMatrix(mPrjMatStack.mat[0]);
+    SetIdentityMatrix4x4(mMdvMatStack.mat[0]);
 }
 
 GLuint RenderTestGl_Texture(int w, int h, GLenum fmt, const uint8_t* px)
