@@ -270,7 +270,7 @@ void ShowGreeting(void)
     if (localInit && ShowPoolSlotLost(poolTxtGreetingIdx, true)) localInit = 0;
     if (!localInit) {
         localInit = 1;
-        if (!ShowRenewPoolSlot(poolTxtGreetingIdx, 378 * 54)) poolTxtGreetingIdx = ShowTakePoolSlot(378 * 54);
+        poolTxtGreetingIdx = ShowKeepPoolSlot(poolTxtGreetingIdx, 378 * 54);
         codeUpdGreeting = AccountInfo.UpdAccount - 1;
         Once_LoadShaderProgram(Prgm_AttrAlpha_Font);
     }

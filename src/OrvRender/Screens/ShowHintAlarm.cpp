@@ -72,8 +72,7 @@ static bool ShowHa_SlotLive(Int32 idx)
 static void ShowHa_KeepSlot(Int32* idx)
 {
     if (ShowHa_SlotLive(*idx)) return;
-    if (!ShowRenewPoolSlot(*idx, SHOW_HA_BMP_W * SHOW_HA_BMP_H))
-        *idx = ShowTakePoolSlot(SHOW_HA_BMP_W * SHOW_HA_BMP_H);
+    *idx = ShowKeepPoolSlot(*idx, SHOW_HA_BMP_W * SHOW_HA_BMP_H);
 }
 
 // Character codes of a text: its glyph indices looked up in the hint/alarm table, at most 24.

@@ -189,14 +189,6 @@ const FaceStep* FaceStepOf(UInt08 state)
     return nullptr;
 }
 
-// Renews in place a line slot that the render clean-up emptied (a new bitmap and texture), or takes
-// a slot when there is none; false while the pool has none (the line is skipped).
-bool TakeLineSlot(Int32* slot)
-{
-    if (!ShowRenewPoolSlot(*slot, kLineW * kLineH)) *slot = ShowTakePoolSlot(kLineW * kLineH);
-    return *slot >= 0;
-}
-
 // Rasterises one line of glyph indices into its slot; its size, 0 x 0 when nothing was made.
 void BuildLine(Int32 slot, const unsigned int* glyphs, Int32* width, Int32* height)
 {
@@ -280,7 +272,8 @@ Int08 ShowFaceRecognition(UInt08 state)
         if (slot >= 0 && !ShowPoolSlotLost(slot, true)) continue;
         // First use, a full pool or the render clean-up, which also took the font program.
         Once_LoadShaderProgram(Prgm_Simple_Font);
-        renewed |= TakeLineSlot(&slot);
+        slot = ShowKeepPoolSlot(slot, kLineW * kLineH);
+        renewed |= slot >= 0;
     }
 
     if (state != preState) {
