@@ -14,6 +14,7 @@
 
 #include "OrvRender/RenderState.h"
 #include "OrvRender/RenderUtils.h"
+#include "OrvRender/Res_BmpPool.h"
 #include "OrvRender/Res_Font.h"
 #include "OrvRender/Res_Png.h"
 #include "OrvRender/Res_Shader.h"
@@ -867,6 +868,12 @@ TEST_F(ShowGl, ElementsComeBackAfterACleanUp)
     ASSERT_GT(LitBox(bar).w, 0);
     ASSERT_GT(LitBox(greeting).w, 0);
     ASSERT_GT(LitBox(speed).w, 0);
+    auto slotsInUse = [] {
+        int n = 0;
+        for (Int32 i = 0; i < BMP_POOL_NUM; i++) n += bmpPool[i] != nullptr;
+        return n;
+    };
+    const int inUse = slotsInUse();
 
     Stdout([] {
         DestroyTgaResources(0, TGA_NUM);
@@ -879,7 +886,8 @@ TEST_F(ShowGl, ElementsComeBackAfterACleanUp)
     EXPECT_EQ(ShowTelltales_View()->fixRect[0].y, lamp.y);
     EXPECT_GT(LitBox(lamp).w, 0);
     EXPECT_GT(LitBox(bar).w, 0) << "the bar draws with its new texture";
-    EXPECT_GT(LitBox(greeting).w, 0) << "the greeting took a new pool slot";
+    EXPECT_GT(LitBox(greeting).w, 0) << "the greeting draws again from its renewed pool slot";
+    EXPECT_EQ(slotsInUse(), inUse) << "the greeting renewed its own slot rather than taking another";
     EXPECT_GT(LitBox(speed).w, 0);
     ShowSpeed(254);
 }

@@ -10,6 +10,7 @@
 
 #include "OrvRender/RenderState.h"
 #include "OrvRender/RenderUtils.h"
+#include "OrvRender/Res_BmpPool.h"
 #include "OrvRender/Res_Font.h"
 #include "OrvRender/Res_Png.h"
 #include "OrvRender/Res_Shader.h"
@@ -230,6 +231,41 @@ TEST_F(VoiceFaceGl, EachStepShowsItsPictureAndLines)
     // Hidden steps.
     for (UInt08 s : {(UInt08)FACE_RCN_NULL, (UInt08)FACE_RCN_UP, (UInt08)FACE_RCN_DOWN, (UInt08)FACE_END, (UInt08)13, (UInt08)255})
         EXPECT_EQ(Face(s, 16), 0) << (int)s;
+}
+
+// The render clean-up frees the pictures and the lines' bitmaps and textures during a step: the
+// next frame shows the step's lines again, in the same pool slots (none is lost to the pool).
+TEST_F(VoiceFaceGl, LinesComeBackAfterACleanUp)
+{
+    auto slotsInUse = [] {
+        int n = 0;
+        for (Int32 i = 0; i < BMP_POOL_NUM; i++) n += bmpPool[i] != nullptr;
+        return n;
+    };
+    auto ink = [](const Recti& r) {
+        std::vector<uint8_t> px = RenderTestGl_Read(r.x, r.y, r.w, r.h);
+        int n = 0;
+        for (size_t k = 0; k + 3 < px.size(); k += 4) n += px[k] > 60 && px[k] == px[k + 1];
+        return n;
+    };
+    ASSERT_EQ(Face(FACE_RCN_COVER, 16), 1);
+    ASSERT_EQ(V()->faceLines, 2);
+    const Recti before[2] = {V()->faceLineRect[0], V()->faceLineRect[1]};
+    const int inUse = slotsInUse();
+
+    testing::internal::CaptureStdout();
+    DestroyPngResources(0, PNG_NUM);
+    DestroyBmpPoolResouces();
+    testing::internal::GetCapturedStdout();
+    RenderTestGl_Clear(0, 0, 0);
+    ASSERT_EQ(Face(FACE_RCN_COVER, 16), 1);
+    ASSERT_EQ(V()->faceLines, 2);
+    for (Int32 i = 0; i < 2; i++) {
+        EXPECT_EQ(V()->faceLineRect[i].x, before[i].x);
+        EXPECT_EQ(V()->faceLineRect[i].w, before[i].w);
+        EXPECT_GT(ink(V()->faceLineRect[i]), 30);
+    }
+    EXPECT_EQ(slotsInUse(), inUse);
 }
 
 TEST_F(VoiceFaceGl, SequencesPlayOnceAndHoldTheirLastPicture)

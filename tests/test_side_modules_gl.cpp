@@ -498,6 +498,42 @@ TEST_F(SidePanels, GraphShowsTheHistoryAndIsEmptyAfterAReset)
     ShowModuleEngCost(0, 255);
 }
 
+// The render clean-up frees the pictures and the graph's buffer and texture while the module stays
+// on: the next samples draw into a new buffer, and the dial's pictures load again.
+TEST_F(SidePanels, EnergyComesBackAfterACleanUp)
+{
+    const Recti leftEdge = {275, 304, 12, 148};
+    const Image& bg = pngImg[PNG_module_energy_cost_bg];
+    const Recti dial = {bg.ltx, bg.lty, bg.w, bg.h};
+    auto addSamples = [](Int32 n) {
+        for (Int32 k = 0; k < n; k++) {
+            if (EnergyCostIdx == 255) EnergyCostIdx = EnergyCostIdx0 = 0;
+            else EnergyCostIdx = (UInt08)(EnergyCostIdx + 1);
+            EnergyCostP100m[EnergyCostIdx] = 130;
+        }
+    };
+    Power = 0;
+    ResetHistory();
+    addSamples(10);
+    ShowModuleEngCost(0, 255);
+    Frames([] { ShowModuleEngCost(0, MODULE_L_ENG_COST); }, 40, 100);
+    const int dialLit = Lit(dial);
+    ASSERT_GT(Count(leftEdge, Orange), 20);
+
+    Quiet([] {
+        DestroyPngResources(0, PNG_NUM);
+        DestroyBmpPoolResouces();
+    });
+    addSamples(10);
+    Frames([] { ShowModuleEngCost(0, MODULE_L_ENG_COST); }, 2, 100);
+    const ShowVehicleModulesView* v = ShowVehicleModules_View();
+    EXPECT_EQ(v->engGraphRows, 9 * 19 + 1);
+    EXPECT_EQ(v->engGraphDrawn, 1);
+    EXPECT_GT(Count(leftEdge, Orange), 20);
+    EXPECT_GT(Lit(dial), dialLit / 2);
+    ShowModuleEngCost(0, 255);
+}
+
 // ---- Vehicle status --------------------------------------------------------------------------
 
 struct Tyres {

@@ -265,11 +265,12 @@ void ShowGreeting(void)
     static Int32 txtGreetingWidth = 378, txtGreetingHeight = 54;
     static GLfloat invAlpha = 1.0f;
 
-    // A clean-up of the pool takes the slot's buffer away: start over with a new slot.
+    // A clean-up of the pool takes the slot's buffer and texture away (the slot stays ours): start
+    // over with new ones in the same slot.
     if (localInit && ShowPoolSlotLost(poolTxtGreetingIdx, true)) localInit = 0;
     if (!localInit) {
         localInit = 1;
-        poolTxtGreetingIdx = ShowTakePoolSlot(378 * 54);
+        poolTxtGreetingIdx = ShowKeepPoolSlot(poolTxtGreetingIdx, 378 * 54);
         codeUpdGreeting = AccountInfo.UpdAccount - 1;
         Once_LoadShaderProgram(Prgm_AttrAlpha_Font);
     }

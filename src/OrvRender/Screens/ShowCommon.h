@@ -163,6 +163,12 @@ static inline bool ShowRenewPoolSlot(Int32 idx, Int32 bytes)
     }
     return true;
 }
+/* The slot idx renewed in place when it is still ours, else a newly taken one; -1 when the pool has
+ * none (or no buffer can be had). */
+static inline Int32 ShowKeepPoolSlot(Int32 idx, Int32 bytes)
+{
+    return ShowRenewPoolSlot(idx, bytes) ? idx : ShowTakePoolSlot(bytes);
+}
 /* The slot lost its texture or buffer to the render clean-up. */
 static inline bool ShowPoolSlotLost(Int32 idx, bool withBuffer)
 {

@@ -72,20 +72,7 @@ static bool ShowHa_SlotLive(Int32 idx)
 static void ShowHa_KeepSlot(Int32* idx)
 {
     if (ShowHa_SlotLive(*idx)) return;
-    if (*idx < 0 || bmpPool[*idx] != BMP_POOL_RESERVED) *idx = GrabAvailableBmpPoolIdx();
-    if (*idx < 0) return;
-    bmpPool[*idx] = (UInt08*)malloc(SHOW_HA_BMP_W * SHOW_HA_BMP_H);
-    if (bmpPool[*idx] == nullptr) {
-        DropBmpPool(*idx);
-        *idx = -1;
-        return;
-    }
-    if (texPool[*idx] == 0xFFFFFFFF) {
-        GLuint tex = 0;
-        glGenTextures(1, &tex);
-        texPool[*idx] = tex;
-    }
-    glGetError();
+    *idx = ShowKeepPoolSlot(*idx, SHOW_HA_BMP_W * SHOW_HA_BMP_H);
 }
 
 // Character codes of a text: its glyph indices looked up in the hint/alarm table, at most 24.

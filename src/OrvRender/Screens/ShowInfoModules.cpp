@@ -118,7 +118,7 @@ static bool ShowInfo_TakeSlots(Int08* taken, Int32* const* slots, const Int32* b
         if (!*taken) {
             *slots[i] = ShowTakePoolSlot(bytes[i]);
         } else if (ShowPoolSlotLost(*slots[i], bytes[i] > 0)) {
-            if (!ShowRenewPoolSlot(*slots[i], bytes[i])) *slots[i] = ShowTakePoolSlot(bytes[i]);
+            *slots[i] = ShowKeepPoolSlot(*slots[i], bytes[i]);
             changed = true;
         }
     }

@@ -376,7 +376,6 @@ void ShowModuleEngCost(UInt08 type, UInt08 moduleId)
     // Preparation, once for both sides, on the first call that shows the module.
     if (localInit == 0) {
         if (!shown) return;
-        for (Int32 id = PNG_module_energy_cost_avg_unit; id <= PNG_module_energy_cost_shadow; id++) ShowLoadPng(id);
         if (poolGraphIdx == -1) {
             poolGraphIdx = GrabAvailableBmpPoolIdx();
             if (poolGraphIdx >= 0) {
@@ -396,6 +395,8 @@ void ShowModuleEngCost(UInt08 type, UInt08 moduleId)
         preVisible[type] = 0;
         return;
     }
+    // Every shown frame, a no-op once done: pictures the render clean-up released load again.
+    for (Int32 id = PNG_module_energy_cost_avg_unit; id <= PNG_module_energy_cost_shadow; id++) ShowLoadPng(id);
     if (VM_Appears(preVisible, type)) {
         Vec2i dial[2] = {{441, 391}, {441 + VM_ENG_OFFSET, 391}};
         CalcClipPoints(SHOW_Z, dial, (Vec2f*)centPoint, 2);
@@ -405,6 +406,13 @@ void ShowModuleEngCost(UInt08 type, UInt08 moduleId)
     const Int32 offset = type == 0 ? 0 : VM_ENG_OFFSET;
     const Flt32 cx = centPoint[2 * type], cy = centPoint[2 * type + 1];
 
+    // The render clean-up freed the graph's buffer and texture but left the slot ours: a new buffer,
+    // and the graph is made again as on the first showing (its texture when it is uploaded).
+    if (poolGraphIdx >= 0 && bmpPool[poolGraphIdx] == BMP_POOL_RESERVED) {
+        bmpPool[poolGraphIdx] = (UInt08*)calloc((size_t)VM_GRAPH_W * VM_GRAPH_H, 1);
+        if (bmpPool[poolGraphIdx] == nullptr) poolGraphIdx = -1;  // the slot went back to the pool
+        preEnergyCostIdx = 255;
+    }
     // A new sample (or a reset of the history) rebuilds the graph.
     const Int08 hasPool = poolGraphIdx >= 0 && bmpPool[poolGraphIdx] != nullptr;
     if (EnergyCostIdx != preEnergyCostIdx && hasPool) {

@@ -2,10 +2,6 @@
 // when first shown; the enrolment texts are rasterised once per step into two pool slots.
 #include "OrvRender/Screens/ShowVoiceFace.h"
 
-#include <cstdlib>
-#include <cstring>
-
-#include "OrvRender/Res_BmpPool.h"
 #include "OrvRender/Res_TxtHintAlarm.h"
 #include "OrvRender/Screens/ShowCommon.h"
 #include "Protocol/Cdu_TCP_App.h"
@@ -193,32 +189,11 @@ const FaceStep* FaceStepOf(UInt08 state)
     return nullptr;
 }
 
-// A pool slot with a line bitmap and a texture; -1 when the pool has none (the line is skipped).
-Int32 GrabLineSlot(void)
-{
-    Int32 slot = GrabAvailableBmpPoolIdx();
-    if (slot < 0) return -1;
-    bmpPool[slot] = (UInt08*)calloc((size_t)kLineW * kLineH, 1);
-    if (bmpPool[slot] == nullptr) {
-        DropBmpPool(slot);
-        return -1;
-    }
-    GLuint tex = 0;
-    glGenTextures(1, &tex);
-    texPool[slot] = tex;
-    return slot;
-}
-
-bool SlotUsable(Int32 slot)
-{
-    return slot >= 0 && bmpPool[slot] != nullptr && bmpPool[slot] != BMP_POOL_RESERVED;
-}
-
 // Rasterises one line of glyph indices into its slot; its size, 0 x 0 when nothing was made.
 void BuildLine(Int32 slot, const unsigned int* glyphs, Int32* width, Int32* height)
 {
     *width = *height = 0;
-    if (glyphs == nullptr || !SlotUsable(slot)) return;
+    if (glyphs == nullptr) return;
     UInt32 codes[kLineGlyphs + 1];
     Int32 n = 0;
     while (n < kLineGlyphs && glyphs[n] != 0) {
@@ -226,16 +201,13 @@ void BuildLine(Int32 slot, const unsigned int* glyphs, Int32* width, Int32* heig
         n++;
     }
     codes[n] = 0;
-    Int32 w = kLineW, h = kLineH;
-    memset(bmpPool[slot], 0, (size_t)kLineW * kLineH);
-    if (DrawSingleLineTxtBmp(fontLibId[Style_SiYuan_M], 23, &w, &h, codes, bmpPool[slot], 1, nullptr) != 1) return;
-    glBindTexture(GL_TEXTURE_2D, texPool[slot]);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, w, h, 0, GL_ALPHA, GL_UNSIGNED_BYTE, bmpPool[slot]);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    *width = w;
-    *height = h;
+    ShowBuildTextImage(slot, fontLibId[Style_SiYuan_M], 23, kLineW, kLineH, codes, false, width, height);
+}
+
+// The lines of a step into the two slots; a step of one line leaves the second empty.
+void BuildLines(const FaceStep* step, const Int32* slots, Int32* widths, Int32* heights)
+{
+    for (Int32 i = 0; i < 2; i++) BuildLine(slots[i], step->line[i], &widths[i], &heights[i]);
 }
 
 }  // namespace
@@ -295,25 +267,19 @@ Int08 ShowFaceRecognition(UInt08 state)
         preState = state;
         return 0;
     }
+    bool renewed = false;
     for (Int32& slot : poolTxtFaceIdx) {
-        // A clean-up of the pool takes the slot's buffer away: take a new slot then.
-        if (slot >= 0 && !SlotUsable(slot)) slot = -1;
-        if (slot == -1) {
-            slot = GrabLineSlot();
-            Once_LoadShaderProgram(Prgm_Simple_Font);
-        }
+        if (slot >= 0 && !ShowPoolSlotLost(slot, true)) continue;
+        // First use, a full pool or the render clean-up, which also took the font program.
+        Once_LoadShaderProgram(Prgm_Simple_Font);
+        slot = ShowKeepPoolSlot(slot, kLineW * kLineH);
+        renewed |= slot >= 0;
     }
 
     if (state != preState) {
         InAlp = 0;
         step = now;
-        for (Int32 i = 0; i < 2; i++) {
-            BuildLine(poolTxtFaceIdx[i], now->line[i], &txtWidth[i], &txtHeight[i]);
-            if (now->line[i] == nullptr) {
-                txtWidth[1] = txtHeight[1] = 0;
-                break;
-            }
-        }
+        BuildLines(now, poolTxtFaceIdx, txtWidth, txtHeight);
         if (now->picture >= 0) {
             Idx = (UInt32)now->picture;
             animation_state = 0;
@@ -325,6 +291,9 @@ Int08 ShowFaceRecognition(UInt08 state)
             duration = 0;
         }
         preState = state;
+    } else if (renewed) {
+        // The render clean-up took the lines' bitmaps and textures: the step's lines are made again.
+        BuildLines(now, poolTxtFaceIdx, txtWidth, txtHeight);
     }
 
     if (animation_state == 1) {
@@ -355,7 +324,7 @@ Int08 ShowFaceRecognition(UInt08 state)
     glUniform3fv(Prgm_Simple_Font_UNFM_Clr, 1, colorDarkGray);
     glUniform1f(Prgm_Simple_Font_UNFM_Alp, (GLfloat)InAlp);
     for (Int32 i = 0; i < lineNum; i++) {
-        if (lines[i].w <= 0 || !SlotUsable(poolTxtFaceIdx[i])) continue;
+        if (lines[i].w <= 0 || poolTxtFaceIdx[i] < 0) continue;
         DrawGlPicRect(SHOW_Z, &lines[i], Prgm_Simple_Font_ATTR_Vtx, Prgm_Simple_Font_ATTR_Txc, QuadTexCoords,
                       texPool[poolTxtFaceIdx[i]]);
         v.faceLineRect[v.faceLines++] = lines[i];
