@@ -89,14 +89,6 @@ bool Snapshot_Service(const std::string& word, UInt08* srv)
     return true;
 }
 
-bool Snapshot_ReadFile(const std::string& path, std::vector<uint8_t>* out)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
-}
-
 std::string Snapshot_Resolve(const std::string& baseDir, const std::string& name)
 {
     if (name.empty() || name[0] == '/' || baseDir.empty()) return name;
@@ -219,7 +211,7 @@ bool Snapshot_Command(const std::string& rawLine, const std::string& baseDir, st
         if (cmd == "doc") {
             std::vector<uint8_t> text;
             if (args.size() > 3) return Snapshot_Fail(err, "doc takes a JSON file and an optional binary file");
-            if (!Snapshot_ReadFile(Snapshot_Resolve(baseDir, args[1]), &text)) return Snapshot_Fail(err, "cannot read " + args[1]);
+            if (!HuSim_ReadFile(Snapshot_Resolve(baseDir, args[1]), &text)) return Snapshot_Fail(err, "cannot read " + args[1]);
             json.assign(text.begin(), text.end());
             if (args.size() == 3 && !HuSim_LoadCover(args[2], baseDir, &bin))
                 return Snapshot_Fail(err, "cannot read " + args[2]);
