@@ -21,34 +21,45 @@
 #include <cstddef>
 #include <type_traits>
 
+/* The value of a shared variable with the given memory order (__ATOMIC_RELAXED, __ATOMIC_ACQUIRE);
+ * the named helpers below are what callers use. */
+template <int Order, typename T> inline std::remove_cv_t<T> OrvShared_LoadAs(const T& var)
+{
+    std::remove_cv_t<T> out;
+    __atomic_load(const_cast<std::remove_cv_t<T>*>(&var), &out, Order);
+    return out;
+}
+
+/* Stores a value into a shared variable with the given memory order (__ATOMIC_RELAXED,
+ * __ATOMIC_RELEASE); the named helpers below are what callers use. */
+template <int Order, typename T, typename V> inline void OrvShared_StoreAs(T& var, V value)
+{
+    std::remove_cv_t<T> in = (std::remove_cv_t<T>)value;
+    __atomic_store(const_cast<std::remove_cv_t<T>*>(&var), &in, Order);
+}
+
 /* The value of a shared variable, relaxed. */
 template <typename T> inline std::remove_cv_t<T> OrvShared_Load(const T& var)
 {
-    std::remove_cv_t<T> out;
-    __atomic_load(const_cast<std::remove_cv_t<T>*>(&var), &out, __ATOMIC_RELAXED);
-    return out;
+    return OrvShared_LoadAs<__ATOMIC_RELAXED>(var);
 }
 
 /* Stores a value into a shared variable, relaxed. */
 template <typename T, typename V> inline void OrvShared_Store(T& var, V value)
 {
-    std::remove_cv_t<T> in = (std::remove_cv_t<T>)value;
-    __atomic_store(const_cast<std::remove_cv_t<T>*>(&var), &in, __ATOMIC_RELAXED);
+    OrvShared_StoreAs<__ATOMIC_RELAXED>(var, value);
 }
 
 /* Reads a change counter; what was written before its matching OrvShared_Publish is visible. */
 template <typename T> inline std::remove_cv_t<T> OrvShared_Acquire(const T& counter)
 {
-    std::remove_cv_t<T> out;
-    __atomic_load(const_cast<std::remove_cv_t<T>*>(&counter), &out, __ATOMIC_ACQUIRE);
-    return out;
+    return OrvShared_LoadAs<__ATOMIC_ACQUIRE>(counter);
 }
 
 /* Sets a change counter after the data it announces has been written. */
 template <typename T, typename V> inline void OrvShared_Publish(T& counter, V value)
 {
-    std::remove_cv_t<T> in = (std::remove_cv_t<T>)value;
-    __atomic_store(const_cast<std::remove_cv_t<T>*>(&counter), &in, __ATOMIC_RELEASE);
+    OrvShared_StoreAs<__ATOMIC_RELEASE>(counter, value);
 }
 
 /* Steps a change counter by one (wrapping). Only its single writer calls this. */

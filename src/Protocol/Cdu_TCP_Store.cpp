@@ -48,8 +48,10 @@ template <typename T> void ApplyCounter(T& counter, CDU_TCP_CounterRule rule)
 {
     switch (rule) {
     case CDU_COUNTERS_ZERO: OrvShared_Publish(counter, 0); break;
-    case CDU_COUNTERS_STEP: OrvShared_Step(counter); break;
-    case CDU_COUNTERS_PUBLISH: CDU_TCP_StepCounter(counter); break;
+    // Every step is a release store, so the reset after a connection publishes like a disabled
+    // service's does.
+    case CDU_COUNTERS_STEP:
+    case CDU_COUNTERS_PUBLISH: OrvShared_Step(counter); break;
     }
 }
 

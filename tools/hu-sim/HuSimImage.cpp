@@ -133,6 +133,14 @@ std::vector<uint8_t> HuSim_CoverPixels(int w, int h, uint32_t seed)
     return px;
 }
 
+bool HuSim_ReadFile(const std::string& path, std::vector<uint8_t>* out)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
 bool HuSim_LoadCover(const std::string& spec, const std::string& baseDir, std::vector<uint8_t>* out)
 {
     if (spec.rfind("gen:", 0) == 0) {
@@ -148,9 +156,5 @@ bool HuSim_LoadCover(const std::string& spec, const std::string& baseDir, std::v
         else return false;
         return !out->empty();
     }
-    std::string path = (spec.empty() || spec[0] == '/' || baseDir.empty()) ? spec : baseDir + "/" + spec;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
+    return HuSim_ReadFile((spec.empty() || spec[0] == '/' || baseDir.empty()) ? spec : baseDir + "/" + spec, out);
 }

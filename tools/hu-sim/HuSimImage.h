@@ -27,6 +27,8 @@ std::vector<uint8_t> HuSim_EncodeJpeg(const uint8_t* pixels, int w, int h, int c
 /* An RGB picture (rows top first) with a gradient and a seed-dependent tint, detailed enough that
  * a JPEG of it does not shrink to nothing. */
 std::vector<uint8_t> HuSim_CoverPixels(int w, int h, uint32_t seed);
+/* The bytes of a file; false when it cannot be read. */
+bool HuSim_ReadFile(const std::string& path, std::vector<uint8_t>* out);
 /* The bytes of a cover given as "gen:jpeg:WxH[:SEED]" or "gen:png:WxH[:SEED]" (a generated picture
  * of at most 4000 x 4000, seed 1 unless given) or as a file path, relative to baseDir unless
  * absolute. false for a bad generator or a file that cannot be read. */

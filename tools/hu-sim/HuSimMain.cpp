@@ -31,7 +31,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -92,18 +91,10 @@ int64_t NowMs()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-bool ReadFile(const std::string& path, std::vector<uint8_t>* out)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
-}
-
 bool LoadScenario(const std::string& path, Options* opt)
 {
     std::vector<uint8_t> text;
-    if (!ReadFile(path, &text)) {
+    if (!HuSim_ReadFile(path, &text)) {
         fprintf(stderr, "hu-sim: cannot read %s\n", path.c_str());
         return false;
     }
@@ -365,7 +356,7 @@ double SecondsSince(int64_t startMs) { return (double)(NowMs() - startMs) / 1000
 bool RunUpgrade(Session& s, const Options& opt)
 {
     std::vector<uint8_t> package;
-    if (!ReadFile(opt.package, &package)) {
+    if (!HuSim_ReadFile(opt.package, &package)) {
         fprintf(stderr, "hu-sim: cannot read %s\n", opt.package.c_str());
         return false;
     }

@@ -76,22 +76,19 @@ struct ValueSpec { long From, To; };
 bool ParseValueSpec(const MbSignal* sig, const std::string& t, ValueSpec* v, std::string* why)
 {
     size_t dots = t.find("..");
+    auto bad = [&](const char* reason) {
+        *why = std::string("bad value \"") + t + "\" of " + sig->Name + ": " + reason;
+        return false;
+    };
     const char* reason = "";
     std::string from = dots == std::string::npos ? t : t.substr(0, dots);
-    if (MB_SIG_ParseValue(sig, from.c_str(), &v->From, &reason) != 0) {
-        *why = std::string("bad value \"") + t + "\" of " + sig->Name + ": " + reason;
-        return false;
-    }
+    if (MB_SIG_ParseValue(sig, from.c_str(), &v->From, &reason) != 0) return bad(reason);
     v->To = v->From;
-    if (dots != std::string::npos && MB_SIG_ParseValue(sig, t.substr(dots + 2).c_str(), &v->To, &reason) != 0) {
-        *why = std::string("bad value \"") + t + "\" of " + sig->Name + ": " + reason;
-        return false;
-    }
+    if (dots != std::string::npos && MB_SIG_ParseValue(sig, t.substr(dots + 2).c_str(), &v->To, &reason) != 0)
+        return bad(reason);
     UInt32 raw;
-    if (MB_SIG_ValueToRaw(sig, v->From, &raw) != 0 || MB_SIG_ValueToRaw(sig, v->To, &raw) != 0) {
-        *why = std::string("bad value \"") + t + "\" of " + sig->Name + ": outside the field (not a step, or too large)";
-        return false;
-    }
+    if (MB_SIG_ValueToRaw(sig, v->From, &raw) != 0 || MB_SIG_ValueToRaw(sig, v->To, &raw) != 0)
+        return bad("outside the field (not a step, or too large)");
     return true;
 }
 

@@ -17,6 +17,7 @@
 #include "OrvTask.h"
 #include "Protocol/Cdu_TCP.h"
 #include "Protocol/Cdu_TCP_App.h"
+#include "Protocol/MainBoard_Bus.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Protocol/MainBoard_IIC_Sys.h"
 #include "Protocol/MainBoard_Signals.h"
@@ -88,14 +89,6 @@ bool Snapshot_Service(const std::string& word, UInt08* srv)
     return true;
 }
 
-bool Snapshot_ReadFile(const std::string& path, std::vector<uint8_t>* out)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
-}
-
 std::string Snapshot_Resolve(const std::string& baseDir, const std::string& name)
 {
     if (name.empty() || name[0] == '/' || baseDir.empty()) return name;
@@ -116,13 +109,13 @@ bool Snapshot_Fail(std::string* err, const std::string& msg)
     return false;
 }
 
-// Hands a frame to the codec as the bus does: checksum check, store, decode. false when refused.
-bool Snapshot_Deliver(UInt08 id, const UInt08* data8, bool badSum)
+// Hands a frame (eight data bytes and the checksum byte it carries) to the codec as the bus does:
+// checksum check, store, decode. false when refused.
+bool Snapshot_Deliver(UInt08 id, const UInt08* data8, UInt08 sum)
 {
     UInt08 nine[9];
-    unsigned sum = id;
-    for (int i = 0; i < 8; i++) sum += nine[i] = data8[i];
-    nine[8] = (UInt08)(sum + (badSum ? 1 : 0));
+    memcpy(nine, data8, 8);
+    nine[8] = sum;
     if (MB_IIC_VerifyAndStore(id, nine) != 0) return false;
     MB_IIC_DecodeData(id);
     return true;
@@ -148,7 +141,7 @@ bool Snapshot_SetSignals(const std::vector<std::string>& args, std::string* err)
         changed |= (UInt32)mask;
     }
     for (UInt08 id = 0; id < ID_FRAME_R_NUM; id++)
-        if ((changed & (1u << id)) != 0) Snapshot_Deliver(id, frames[id], false);
+        if ((changed & (1u << id)) != 0) Snapshot_Deliver(id, frames[id], MB_BUS_Checksum(id, frames[id]));
     return true;
 }
 
@@ -180,20 +173,17 @@ bool Snapshot_Command(const std::string& rawLine, const std::string& baseDir, st
         if (args.size() != 9 && args.size() != 10) return Snapshot_Fail(err, "frame needs an id and 8 bytes (and an optional checksum)");
         uint64_t id;
         if (!Snapshot_ParseUInt(args[0], 16, 255, &id)) return Snapshot_Fail(err, "bad frame id " + args[0]);
-        UInt08 data[9];
-        unsigned sum = (unsigned)id;
+        UInt08 data[8];
         for (int i = 0; i < 8; i++) {
             if (!Snapshot_ParseUInt(args[1 + i], 16, 255, &v)) return Snapshot_Fail(err, "bad byte " + args[1 + i]);
             data[i] = (UInt08)v;
-            sum += data[i];
         }
-        data[8] = (UInt08)sum;
+        UInt08 sum = MB_BUS_Checksum((UInt08)id, data);
         if (args.size() == 10) {
             if (!Snapshot_ParseUInt(args[9], 16, 255, &v)) return Snapshot_Fail(err, "bad checksum " + args[9]);
-            data[8] = (UInt08)v;
+            sum = (UInt08)v;
         }
-        if (MB_IIC_VerifyAndStore((UInt08)id, data) != 0) return Snapshot_Fail(err, "frame refused (id or checksum)");
-        MB_IIC_DecodeData((UInt08)id);
+        if (!Snapshot_Deliver((UInt08)id, data, sum)) return Snapshot_Fail(err, "frame refused (id or checksum)");
         return true;
     }
     if (cmd == "set") return Snapshot_SetSignals(args, err);
@@ -209,7 +199,7 @@ bool Snapshot_Command(const std::string& rawLine, const std::string& baseDir, st
         const uint64_t start = mSnap_ElapsedMs;
         for (const DriveFrame& f : frames) {
             while (mSnap_ElapsedMs < start + f.TimeMs) Snapshot_Step();
-            Snapshot_Deliver(f.Frame, f.Data, f.BadSum);
+            Snapshot_Deliver(f.Frame, f.Data, (UInt08)(MB_BUS_Checksum(f.Frame, f.Data) + (f.BadSum ? 1 : 0)));
         }
         return true;
     }
@@ -221,7 +211,7 @@ bool Snapshot_Command(const std::string& rawLine, const std::string& baseDir, st
         if (cmd == "doc") {
             std::vector<uint8_t> text;
             if (args.size() > 3) return Snapshot_Fail(err, "doc takes a JSON file and an optional binary file");
-            if (!Snapshot_ReadFile(Snapshot_Resolve(baseDir, args[1]), &text)) return Snapshot_Fail(err, "cannot read " + args[1]);
+            if (!HuSim_ReadFile(Snapshot_Resolve(baseDir, args[1]), &text)) return Snapshot_Fail(err, "cannot read " + args[1]);
             json.assign(text.begin(), text.end());
             if (args.size() == 3 && !HuSim_LoadCover(args[2], baseDir, &bin))
                 return Snapshot_Fail(err, "cannot read " + args[2]);
