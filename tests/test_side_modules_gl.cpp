@@ -520,7 +520,7 @@ TEST_F(SidePanels, EnergyComesBackAfterACleanUp)
     const int dialLit = Lit(dial);
     ASSERT_GT(Count(leftEdge, Orange), 20);
 
-    Quiet([] {
+    Stdout([] {
         DestroyPngResources(0, PNG_NUM);
         DestroyBmpPoolResouces();
     });
