@@ -13,7 +13,8 @@ extern OrvPlat_Window* OrvRenderHwnd;
 /* Makes the window's OpenGL 2.0 context current and loads the GL entry points; returns 1.
  * A failure of the extension loader is reported and start-up goes on. */
 Int08 InitGL(void);
-/* Waits for all OpenGL work (glFinish), then presents the back buffer; returns 1. */
+/* Draws a recorded frame where it changed (OrvRender/RenderRecord.h), waits for all OpenGL work
+ * (glFinish), then presents the back buffer; returns 1. */
 Int08 SwapGLBuffer(void);
 /* Makes no context current; the context goes with its window. */
 void DeInitGL(void);

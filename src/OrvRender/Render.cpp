@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "OrvRender/RenderProfile.h"
+#include "OrvRender/RenderRecord.h"
 #include "OrvRender/RenderUtils.h"
 #include "OrvRender/Res_Font.h"
 #include "OrvRender/Res_Png.h"
@@ -67,22 +69,49 @@ RenderElements mRender_Elements = {
     ShowFaceRecognition,
 };
 
+// The name of each slot, in the order of the table, for the frame profiler.
+static const char* const mRender_ElementNames[] = {
+    "ShowTime", "ShowTemprature", "ShowSpeed", "ShowTripRange", "ShowGreeting", "ShowFPS", "ShowBattery",
+    "ShowGear", "ShowDrivingMode", "ShowSpeedLimit", "ShowFixLeds", "ShowDynamicLeds", "ShowLeftModuleList",
+    "ShowRightModuleList", "ShowModuleClock", "ShowModuleTrip", "ShowModuleEngCost",
+    "ShowModuleVehicleStatus", "ShowModuleMedia", "ShowModuleWeather", "ShowModuleNav", "ShowModulePhone",
+    "ShowMenuNull", "ShowMenuList", "ShowMenuValueSetting", "ShowMenuMediaSrcSelecting",
+    "ShowMenuWindyModeSelecting", "ShowMenuVersion", "ShowMenuLeft", "ShowHintInfo", "ShowAlarmInfo",
+    "ShowTrafficLines", "ShowAiParking", "ShowDrivingCar", "ShowParkingCar", "ShowBackingCar",
+    "ShowVuskSpeed", "ShowChargineUI", "ShowUpgradeUI", "ShowNimboUpgrade", "ShowVoiceAssistant",
+    "ShowFaceRecognition",
+};
+static_assert(sizeof mRender_ElementNames / sizeof mRender_ElementNames[0] ==
+                  sizeof(RenderElements) / sizeof(void (*)(void)),
+              "one name per slot");
+
+// The composition reads EL.ShowSpeed and so on.
+static RenderElements& EL = mRender_Elements;
+
+// The profiler's name of a slot of EL (every slot is one function pointer wide).
+template <typename F>
+static const char* Render_SlotName(F& slot)
+{
+    return mRender_ElementNames[((const char*)&slot - (const char*)&EL) / sizeof slot];
+}
+
 // Calls an element that draws; an empty slot draws nothing.
 template <typename F, typename... A>
-static void Show(F f, A... a)
+static void Show(F& f, A... a)
 {
-    if (f != nullptr) f(a...);
+    if (f == nullptr) return;
+    RenderProfSection prof(RenderProf_Enabled() ? Render_SlotName(f) : nullptr);
+    f(a...);
 }
 
 // Calls an element whose answer steers the page; an empty slot answers 0 (nothing shown).
 template <typename F, typename... A>
-static Int08 Ask(F f, A... a)
+static Int08 Ask(F& f, A... a)
 {
-    return f != nullptr ? f(a...) : (Int08)0;
+    if (f == nullptr) return 0;
+    RenderProfSection prof(RenderProf_Enabled() ? Render_SlotName(f) : nullptr);
+    return f(a...);
 }
-
-// The composition reads EL.ShowSpeed and so on.
-static RenderElements& EL = mRender_Elements;
 
 /* ---- Module state ------------------------------------------------------------------------- */
 
@@ -135,7 +164,11 @@ static void Render_DrawPng(Int32 id, GLfloat invAlpha, Int32 wNum = 1, Int32 wDe
     ShowEndTexture();
 }
 
-static void Render_DrawPngScaled43(Int32 id, GLfloat invAlpha) { Render_DrawPng(id, invAlpha, 4, 3, 4, 3); }
+static void Render_DrawPngScaled43(Int32 id, GLfloat invAlpha)
+{
+    RenderProfSection prof("background");
+    Render_DrawPng(id, invAlpha, 4, 3, 4, 3);
+}
 
 static void Render_BuildPagePrograms(void)
 {
@@ -249,9 +282,18 @@ static Int08 Render_ScreenTest(UInt08 pattern)
 
 /* ---- Render ------------------------------------------------------------------------------- */
 
+// The logo's frame as a step of the profiler.
+static Int08 Render_PwrOnBmpPlayingProfiled(void)
+{
+    RenderProfSection prof("logo");
+    return Render_PwrOnBmpPlaying();
+}
+
 void* Render(void*)
 {
     static Int08 baseInit = 0;
+    // Every draw of the frame is recorded and drawn where it changed when the frame is presented.
+    RenderRecFrameScope recorded;
     Render_UpdateFrameTime();
     if (baseInit != 1) {
         Render_InitBase();
@@ -299,7 +341,7 @@ void* Render(void*)
         Render_PwrOnState();
         break;
     case POWER_ON_BMP_PLAYING:
-        if (Render_PwrOnBmpPlaying() == 1) {
+        if (Render_PwrOnBmpPlayingProfiled() == 1) {
             OrvShared_Store(HmiDspState, HMI_DSP_LAUNCHING);
         } else if (workMode == WORK_MODE_ON) {
             mRender_RenderState = POWER_ON_STATE;
@@ -335,6 +377,8 @@ void* CleanUpRender(void*)
     DestroyBmpPoolResouces();
     DestroyShaderResources();
     DestroyVboResources();
+    RenderRec_Invalidate();
+    if (RenderProf_Enabled()) RenderProf_Print();
     return nullptr;
 }
 
@@ -594,7 +638,10 @@ void Render_PwrOnState(void)
 
         if (selfTest) {
             selfTestDuration += mFrameTimeMs;
-            ShowSelfTest(selfTestDuration);
+            {
+                RenderProfSection prof("self test");
+                ShowSelfTest(selfTestDuration);
+            }
             goto end;
         }
 

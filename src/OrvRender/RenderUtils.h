@@ -175,4 +175,7 @@ void DestroyVboResources(void);
  * record for DestroyVboResources. */
 Int08 LoadVbo(Model3DVbo* model, const char* vbofile);
 
+// The drawing calls of every render source go through the frame recorder.
+#include "OrvRender/RenderRecordGl.h"
+
 #endif

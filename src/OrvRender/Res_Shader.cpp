@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "OrvRender/RenderRecordGl.h"
+
 UInt32 shader[Prgm_Num] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF,
                            0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
 

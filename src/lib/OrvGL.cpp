@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "OrvRender/RenderProfile.h"
+#include "OrvRender/RenderRecord.h"
 #include "platform/OrvRenderWindow.h"
 
 OrvPlat_Window* OrvRenderHwnd = nullptr;
@@ -19,6 +21,8 @@ Int08 InitGL(void)
 
 Int08 SwapGLBuffer(void)
 {
+    RenderRec_Present();  // a recorded frame is drawn where it changed and copied to the screen
+    RenderProf_FrameEnd();
     glFinish();
     OrvPlat_SwapBuffers(OrvRenderHwnd);
     return 1;

@@ -1,0 +1,63 @@
+/* Damage-limited redraw of the render thread's frames.
+ *
+ * While a frame is recorded (from RenderRec_FrameBegin to its present), the drawing calls of the
+ * render sources (glDrawArrays, glDrawElements, glClear) do not draw: each is kept with
+ * everything it draws from (program and uniform values, textures with a content version, vertex
+ * arrays, client arrays copied, blend and depth state) and the screen rectangle it covers. State
+ * calls and resource calls (texture and buffer uploads, shader builds) still run at once; an upload
+ * steps the content version of what it changes. At the present the frame's list is compared with
+ * the list of the previous presented frame: the rectangles of the draws that differ, appear or
+ * vanish make the damage, and the whole list is replayed under a scissor of the damage into a
+ * retained framebuffer, which is then copied to the frame's target. A frame in which nothing
+ * changed is only copied. CLUSTER_DAMAGE=0 turns recording off: every call then draws at once.
+ *
+ * The render sources reach the recorder through RenderRecordGl.h, which maps those GL names onto
+ * it. Render thread only. */
+#ifndef RENDER_RECORD_H
+#define RENDER_RECORD_H
+
+#include "BaseTypes.h"
+
+/* A screen rectangle in pixels, origin top left, y downward; w or h 0 means empty. */
+typedef struct Struct_RenderRecRect {
+    Int32 x, y, w, h;
+} RenderRecRect;
+
+/* What the last present did. */
+typedef struct Struct_RenderRecView {
+    Int08 enabled;         /* recording on (CLUSTER_DAMAGE not 0 and framebuffer copies possible) */
+    Int08 full;            /* the whole screen was redrawn (first frame, restart, clean-up ...) */
+    Int32 draws;           /* draws and clears recorded in the frame */
+    Int32 changed;         /* of those, the ones that differ from the previous frame's */
+    RenderRecRect damage;  /* the redrawn area; empty when nothing changed */
+    UInt32 presents;       /* frames presented through the recorder since start */
+} RenderRecView;
+
+/* Starts recording the frame the render function is about to draw (when recording is on). */
+void RenderRec_FrameBegin(void);
+/* Ends the render function's frame: draws recorded after its last present are drawn at once on
+ * the target, as they would have been without recording; recording stops until the next begin. */
+void RenderRec_FrameEnd(void);
+/* Called by the present before the swap: finds the damage, redraws it into the retained
+ * framebuffer and copies that to the target. Does nothing while not recording. */
+void RenderRec_Present(void);
+/* The next present redraws the whole screen (render clean-up, new window size). */
+void RenderRec_Invalidate(void);
+
+/* Turns recording on or off for the following frames (start value from CLUSTER_DAMAGE). */
+void RenderRec_SetEnabled(Int08 on);
+/* 1 when recording is on. */
+Int08 RenderRec_Enabled(void);
+/* What the last present did. */
+const RenderRecView* RenderRec_View(void);
+
+/* Helper of a frame function: begins a frame on construction and ends it when it goes out of
+ * scope, whichever way the function returns. */
+struct RenderRecFrameScope {
+    RenderRecFrameScope() { RenderRec_FrameBegin(); }
+    ~RenderRecFrameScope() { RenderRec_FrameEnd(); }
+    RenderRecFrameScope(const RenderRecFrameScope&) = delete;
+    RenderRecFrameScope& operator=(const RenderRecFrameScope&) = delete;
+};
+
+#endif
