@@ -37,6 +37,7 @@ uint32_t mSnap_Frames = 0;
 uint64_t mSnap_ElapsedMs = 0;
 uint32_t mSnap_TickBase = 1000;
 double mSnap_FramePhase = 0;  // fractional milliseconds carried from frame to frame
+void (*mSnap_FrameHook)(void) = nullptr;
 
 void Snapshot_SetTick(void) { OrvPlat_DriveTick((UInt32)(mSnap_TickBase + mSnap_ElapsedMs)); }
 
@@ -45,6 +46,7 @@ void Snapshot_RenderFrame(void)
     Snapshot_SetTick();
     Render(nullptr);
     mSnap_Frames++;
+    if (mSnap_FrameHook != nullptr) mSnap_FrameHook();
 }
 
 // Advances the scenario time by one frame period and renders the frame.
@@ -158,6 +160,7 @@ void Snapshot_Begin(void)
 }
 
 uint32_t Snapshot_FrameCount(void) { return mSnap_Frames; }
+void Snapshot_SetFrameHook(void (*hook)(void)) { mSnap_FrameHook = hook; }
 
 bool Snapshot_Command(const std::string& rawLine, const std::string& baseDir, std::string* err)
 {

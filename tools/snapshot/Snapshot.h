@@ -53,6 +53,9 @@ bool Snapshot_Command(const std::string& line, const std::string& baseDir, std::
 bool Snapshot_RunFile(const std::string& path, std::string* err);
 /* Frames rendered so far. */
 uint32_t Snapshot_FrameCount(void);
+/* A function called after every frame the scenario renders (null for none), for tests that look
+ * at each frame. */
+void Snapshot_SetFrameHook(void (*hook)(void));
 
 /* The bound framebuffer's 1920 x 720 picture as RGBA rows, top row first. */
 std::vector<uint8_t> Snapshot_ReadPicture(void);
