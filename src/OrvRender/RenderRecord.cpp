@@ -117,6 +117,7 @@ struct RecCmd {
 
 struct RecProgramLocs {
     GLint vtx, prj, mdv;
+    UInt32 attribsRead;  // the vertex attribute slots the program reads
 };
 
 struct RecBufferCopy {
@@ -221,14 +222,10 @@ void RenderRec_ApplyUniform(const RecUniform& u)
 void RenderRec_SetUniform(GLint loc, UInt08 kind, GLsizei count, const void* v)
 {
     if (loc < 0 || count <= 0) return;
+    // Kept in location order, so that two draws with the same values capture the same bytes.
     std::vector<RecUniform>& list = mRec.uniforms[mRec.sh.program];
-    auto it = std::find_if(list.begin(), list.end(), [loc](const RecUniform& u) { return u.loc == loc; });
-    if (it == list.end()) {
-        list.push_back({loc, kind, count, {}});
-        it = list.end() - 1;
-        std::sort(list.begin(), list.end(), [](const RecUniform& a, const RecUniform& b) { return a.loc < b.loc; });
-        it = std::find_if(list.begin(), list.end(), [loc](const RecUniform& u) { return u.loc == loc; });
-    }
+    auto it = std::lower_bound(list.begin(), list.end(), loc, [](const RecUniform& u, GLint l) { return u.loc < l; });
+    if (it == list.end() || it->loc != loc) it = list.insert(it, {loc, kind, count, {}});
     it->kind = kind;
     it->count = count;
     it->v.resize((size_t)kUniformFloats[kind] * count);
@@ -277,8 +274,21 @@ RecProgramLocs RenderRec_Locs(GLuint program)
 {
     auto it = mRec.locs.find(program);
     if (it != mRec.locs.end()) return it->second;
-    RecProgramLocs l = {glGetAttribLocation(program, "a_v3_vtx"), glGetUniformLocation(program, "u_mat4_prj"),
-                        glGetUniformLocation(program, "u_mat4_mdv")};
+    RecProgramLocs l = {-1, -1, -1, 0};
+    if (program != 0) {
+        l = {glGetAttribLocation(program, "a_v3_vtx"), glGetUniformLocation(program, "u_mat4_prj"),
+             glGetUniformLocation(program, "u_mat4_mdv"), 0};
+        GLint n = 0;
+        glGetProgramiv(program, GL_ACTIVE_ATTRIBUTES, &n);
+        for (GLint i = 0; i < n; i++) {
+            char name[64];
+            GLint size = 0;
+            GLenum type = 0;
+            glGetActiveAttrib(program, (GLuint)i, sizeof name, nullptr, &size, &type, name);
+            const GLint loc = glGetAttribLocation(program, name);
+            if (loc >= 0 && loc < kAttribs) l.attribsRead |= 1u << loc;
+        }
+    }
     mRec.locs[program] = l;
     return l;
 }
@@ -466,10 +476,12 @@ void RenderRec_Capture(RecCmd& c, UInt08 kind)
     memcpy(st.viewport, s.viewport, sizeof st.viewport);
 }
 
-// The uniforms of the draw's program, then every enabled vertex array (client arrays copied up to
-// the last vertex the draw uses).
+// The uniforms of the draw's program, then every enabled vertex array the program reads (client
+// arrays copied up to the last vertex the draw uses; an array the program does not read may point
+// at memory long gone, and GL does not read it either).
 void RenderRec_CaptureInputs(RecCmd& c, UInt32 vertexEnd)
 {
+    const UInt32 read = RenderRec_Locs(c.st.program).attribsRead;
     for (const RecUniform& u : mRec.uniforms[c.st.program]) {
         RenderRec_PutData(c, &u.loc, sizeof u.loc);
         RenderRec_PutData(c, &u.kind, sizeof u.kind);
@@ -479,7 +491,7 @@ void RenderRec_CaptureInputs(RecCmd& c, UInt32 vertexEnd)
     c.st.uniformBytes = c.data.size();
     for (Int32 i = 0; i < kAttribs; i++) {
         const RecAttrib& a = mRec.sh.attribs[i];
-        if (!a.enabled) continue;
+        if (!a.enabled || !(read & (1u << i))) continue;
         RecCmdAttrib ca;
         memset(&ca, 0, sizeof ca);
         ca.index = (GLuint)i;
