@@ -296,6 +296,7 @@ TEST_P(DamageDrive, SameFramesWithAndWithoutRecording)
 
 INSTANTIATE_TEST_SUITE_P(Drives, DamageDrive,
                          ::testing::Values("startup", "city", "reverse", "charging", "telltales", "modules", "assist",
-                                           "hints"));
+                                           "hints"),
+                         [](const ::testing::TestParamInfo<const char*>& i) { return std::string(i.param); });
 
 }  // namespace
