@@ -253,12 +253,15 @@ std::vector<std::string> FileLines(const std::string& path)
 
 class DamageScenario : public ::testing::TestWithParam<std::string> {};
 
-// Every snapshot scenario: every 15th frame and the last compared.
+// Every snapshot scenario: every 5th frame and the last compared. The waits render 20 frames a
+// second unless the scenario sets its own rate, which keeps the suite's time down; both runs see
+// the same frames either way.
 TEST_P(DamageScenario, SamePicturesWithAndWithoutRecording)
 {
-    const std::vector<std::string> lines = FileLines(std::string(SNAPSHOT_SCENARIOS) + "/" + GetParam());
+    std::vector<std::string> lines = FileLines(std::string(SNAPSHOT_SCENARIOS) + "/" + GetParam());
     ASSERT_FALSE(lines.empty());
-    const Comparison c = Compare(lines, SNAPSHOT_SCENARIOS, 15, WallClockRegions(GetParam()));
+    lines.insert(lines.begin(), "fps 20");
+    const Comparison c = Compare(lines, SNAPSHOT_SCENARIOS, 5, WallClockRegions(GetParam()));
     EXPECT_TRUE(c.complete);
     EXPECT_GT(c.pictures, 0u);
     EXPECT_EQ(c.firstDifference, "");
@@ -274,12 +277,12 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, DamageScenario, ::testing::ValuesIn(Scenario
 
 class DamageDrive : public ::testing::TestWithParam<const char*> {};
 
-// A shipped drive from power-on to its end, every frame compared at a steady 20 frames per second;
+// A shipped drive from power-on to its end, every frame compared at a steady 10 frames per second;
 // the recording run must have redrawn only part of the screen on some of them.
 TEST_P(DamageDrive, SameFramesWithAndWithoutRecording)
 {
     const std::vector<std::string> lines = {
-        "fps 20",
+        "fps 10",
         "frame 02 2E FE 05 1A 76 00 00 00",
         "json account {\"enable\": \"1\", \"msgtype\": \"1\", \"account\": {\"main\": \"Alex\"}}",
         "frame 00 00 50 00 7D 04 40 09 00",
@@ -289,7 +292,7 @@ TEST_P(DamageDrive, SameFramesWithAndWithoutRecording)
     };
     const Comparison c = Compare(lines, MB_DRIVES_DIR, 1);
     EXPECT_TRUE(c.complete);
-    EXPECT_GT(c.pictures, 100u);
+    EXPECT_GT(c.pictures, 50u);
     EXPECT_GT(c.partial, 0u);
     EXPECT_EQ(c.firstDifference, "");
 }

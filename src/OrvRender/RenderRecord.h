@@ -26,7 +26,8 @@ typedef struct Struct_RenderRecRect {
 /* What the last present did. */
 typedef struct Struct_RenderRecView {
     Int08 enabled;         /* recording on (CLUSTER_DAMAGE not 0 and framebuffer copies possible) */
-    Int08 full;            /* the whole screen was redrawn (first frame, restart, clean-up ...) */
+    Int08 full;            /* the whole screen was redrawn: first frame, clean-up, new target, or a
+                              texture or buffer changed under a draw of the frame */
     Int32 draws;           /* draws and clears recorded in the frame */
     Int32 changed;         /* of those, the ones that differ from the previous frame's */
     RenderRecRect damage;  /* the redrawn area; empty when nothing changed */
