@@ -47,13 +47,19 @@ sleep_until() {
   return 0
 }
 lines() { wc -l <"$1"; }
+# What the log $1 printed during the step; for the bus, the latest answer (it prints a change
+# only, so the display state holds since that line, however long ago it came).
+step_log() {
+  case $1 in
+    bus) grep ' rx ' "$out/bus.log" | tail -n 1 ;;
+    cluster | hu-sim) tail -n +$((from_line[$1] + 1)) "$out/$1.log" ;;
+    *) cat "$out/$prefix.$1.log" ;;
+  esac 2>/dev/null
+}
 # Waits up to $3 seconds for the text $2 in what the log $1 printed during the step.
 proof() {
-  local file=$out/$prefix.$1.log from=0 deadline=$((SECONDS + $3))
-  case $1 in
-    bus | cluster | hu-sim) file=$out/$1.log from=${from_line[$1]} ;;
-  esac
-  until tail -n +$((from + 1)) "$file" 2>/dev/null | grep -qF -- "$2"; do
+  local deadline=$((SECONDS + $3))
+  until step_log "$1" | grep -qF -- "$2"; do
     [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.05
   done
@@ -86,7 +92,7 @@ tour_t0=$(now_ms)
 for row in "${steps[@]}"; do
   IFS=$'\t' read -r n name title length upgrade_at log text changes <<<"$row"
   prefix=$(printf %02d "$n")-$name
-  for log_name in bus cluster hu-sim; do from_line[$log_name]=$(lines "$out/$log_name.log"); done
+  for log_name in cluster hu-sim; do from_line[$log_name]=$(lines "$out/$log_name.log"); done
   step_t0=$(now_ms)
   echo "tour: $n/${#steps[@]} $title"
   "$bin/mb-sim" -a "[::1]:$mb_port" "$out/$prefix.drive" >"$out/$prefix.mb-sim.log" 2>&1 &
