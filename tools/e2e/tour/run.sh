@@ -46,7 +46,6 @@ sleep_until() {
   [ "$left" -gt 0 ] && sleep "$((left / 1000)).$(printf %03d $((left % 1000)))"
   return 0
 }
-lines() { wc -l <"$1"; }
 # What the log $1 printed during the step; for the bus, the latest answer (it prints a change
 # only, so the display state holds since that line, however long ago it came).
 step_log() {
@@ -92,7 +91,7 @@ tour_t0=$(now_ms)
 for row in "${steps[@]}"; do
   IFS=$'\t' read -r n name title length upgrade_at log text changes <<<"$row"
   prefix=$(printf %02d "$n")-$name
-  for log_name in cluster hu-sim; do from_line[$log_name]=$(lines "$out/$log_name.log"); done
+  for log_name in cluster hu-sim; do from_line[$log_name]=$(wc -l <"$out/$log_name.log"); done
   step_t0=$(now_ms)
   echo "tour: $n/${#steps[@]} $title"
   "$bin/mb-sim" -a "[::1]:$mb_port" "$out/$prefix.drive" >"$out/$prefix.mb-sim.log" 2>&1 &
@@ -134,7 +133,7 @@ for row in "${steps[@]}"; do
   fi
   previous=$shot
   wait "$mbsim" || fail "step $n ($name): the cluster did not answer every frame (see $out/$prefix.mb-sim.log)"
-  [ -z "$feeder" ] || wait "$feeder"
+  [ -z "$feeder" ] || wait "$feeder" || fail "step $n ($name): the head unit stopped taking documents (see $out/hu-sim.log)"
   [ -z "$upgrade" ] || wait "$upgrade" || fail "step $n ($name): the upgrade failed (see $out/$prefix.upgrade.log)"
 done
 hu_end

@@ -107,6 +107,7 @@ def frames_left(mbsim, drive, path):
 
 
 def plan(steps_path, speed, mbsim, out):
+    """Writes the drives, the head-unit documents and the timetable of every step (see above)."""
     steps = parse_steps(steps_path)
     history, rows = [], []
     start = 0
@@ -114,12 +115,12 @@ def plan(steps_path, speed, mbsim, out):
         length = max(s["min"], round(s["hold"] / speed))
         factor = length / s["hold"]
         base = f"{out}/{i:02d}-{s['name']}"
-        drive = [f"# {i}/{len(steps)} {s['name']}: {s['title']}",
+        drive = [f"# {i}/{len(steps)} {s['title']}",
                  f"# {length} ms, generated from {steps_path} at speed {speed:g}"]
         if history:
             drive.append("# the frames as the steps before left them")
             left = frames_left(mbsim, history, f"{out}/before.drive")
-            drive += [f"0  {frame:02X}  {data}" for frame, data in sorted(left.items())]
+            drive += [f"0 {frame:02X} {data}" for frame, data in sorted(left.items())]
         drive += [drive_line(line, 0, factor) for line in s["drive"]]
         with open(f"{base}.drive", "w", encoding="utf-8") as f:
             f.write("\n".join(drive) + "\n")
