@@ -6,7 +6,7 @@
 # printed as it comes ("tour: 3/14 ..."); the cluster is stopped at the end.
 #
 #   bash scripts/tour.sh            about two and a half minutes, a few seconds per step
-#   bash scripts/tour.sh --fast     about a minute (TOUR_SPEED=4; any factor works)
+#   bash scripts/tour.sh --fast     about a minute and a half (TOUR_SPEED=4; any factor works)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 case "${1:-}" in
