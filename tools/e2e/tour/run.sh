@@ -121,7 +121,9 @@ for row in "${steps[@]}"; do
     sleep 0.5
   fi
   shot="$shots/tour-$prefix.png"
-  xshot "$shot"
+  xshot "$shot" 2>/dev/null ||
+    fail "cannot grab the screen at step $n: it must hold the 1920 x 720 render window" \
+      "(DISPLAY= runs the tour on a private X server)"
   if [ -n "$previous" ] && [ "$changes" != - ]; then
     IFS=';' read -r -a rects <<<"$changes"
     for rect in "${rects[@]}"; do
