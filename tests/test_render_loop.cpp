@@ -11,6 +11,7 @@
 #include "DriveScript.h"
 #include "OrvRender/Render.h"
 #include "OrvRender/RenderTune.h"
+#include "OrvRender/Res_Png.h"
 #include "OrvRender/Res_Tga.h"
 #include "OrvRender/Screens/Show.h"
 #include "OrvTask.h"
@@ -298,6 +299,40 @@ TEST_F(RenderLoop, ShortcutsLeaveEveryPixelAsItWas)
     }
     RenderTune_SetAll(1);
     Play({kDay, "frame 02 2E FE 05 1A 76 00 00 00"});
+}
+
+// Pictures of the range first..last with a texture.
+int TexturesIn(Int32 first, Int32 last)
+{
+    int n = 0;
+    for (Int32 id = first; id <= last; id++) n += pngStatus[id] == Png_TexGen;
+    return n;
+}
+
+// A screen that goes gives its animation set back (unless the switch keeps it), and loads it again
+// when it shows next; the self test keeps only its first picture, the mark of the first power-on.
+TEST_F(RenderLoop, HiddenScreensGiveTheirSequencesBack)
+{
+    for (Int08 release : {(Int08)1, (Int08)0}) {
+        SCOPED_TRACE(release ? "released" : "kept");
+        RenderTune_Set(RENDER_TUNE_RELEASE_HIDDEN, release);
+        PowerOnToNormalPage();
+        EXPECT_EQ(pngStatus[PNG_check_000], Png_TexGen);
+        EXPECT_EQ(TexturesIn(PNG_check_000 + 1, PNG_check_092) == 0, release == 1) << "self-test pictures";
+
+        CduRecordState = CduRecord_Waiting;
+        Play({"wait 1500"});
+        EXPECT_GT(TexturesIn(PNG_VAI_in_000, PNG_VAI_speaking_039), 0) << "the assistant drew its figure";
+        CduRecordState = CduRecord_Exit;
+        Play({"wait 2500"});  // the figure leaves backwards through its 40 pictures
+        EXPECT_EQ(TexturesIn(PNG_VAI_in_000, PNG_VAI_speaking_039) == 0, release == 1) << "assistant gone";
+        CduRecordState = CduRecord_Waiting;
+        Play({"wait 1500"});
+        EXPECT_GT(TexturesIn(PNG_VAI_in_000, PNG_VAI_speaking_039), 0) << "the figure is back";
+        CduRecordState = CduRecord_Exit;
+        Play({"wait 2500"});
+    }
+    RenderTune_Set(RENDER_TUNE_RELEASE_HIDDEN, 1);
 }
 
 // The frame-rate cap only spaces the frames out: every frame after the first sees one share of the
