@@ -1,23 +1,32 @@
-// Benchmark of the render loop on this machine (software Mesa under Xvfb, 1920 x 720 framebuffer
-// object): frames per second of the busiest page so far (driving at 120 km/h, every telltale lit,
-// the greeting, speed limit, night off), the time from the work mode going on to the first logo
-// frame and to the first normal-page frame at the real tick, and then each heavy page of its own
-// (pop-ups, side panels, driving scene, phone and menus, full-screen pages) beside the same page with its elements left out (empty slots).
+// Frame-budget benchmark of the render loop on this machine (software Mesa under Xvfb): the
+// heaviest pages, each measured on its own, first offscreen (a 1920 x 720 framebuffer object) and
+// then on screen (the render window itself, the buffer swap included), each twice in the same run:
+// "before" with the drawing shortcuts and the damage-limited redraw switched off, "after" with them
+// on. Before the pages and after them it tours every screen and prints the resident memory.
+// With --elements it then prints the older break-down: each heavy page beside itself with its
+// elements left out (empty slots), and the power-on times.
 // Prints figures; asserts nothing.
-//   bench_render_loop [FRAMES]
+//   bench_render_loop [FRAMES] [--elements]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <malloc.h>
 #include <string>
 #include <vector>
 #include <unistd.h>
 
 #include "HuSimImage.h"
 #include "OrvRender/Render.h"
+#include "OrvRender/RenderRecord.h"
+#include "OrvRender/RenderTune.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Snapshot.h"
+#include "lib/OrvGL.h"
 #include "platform/OrvPlatform.h"
+#include "platform/OrvRenderWindow.h"
+#include "support/ProcMemory.h"
 #include "support/RenderTestGl.h"
 
 using Clock = std::chrono::steady_clock;
@@ -35,6 +44,262 @@ static bool Run(const std::string& line)
     return false;
 }
 
+static void RunAll(const std::vector<std::string>& lines)
+{
+    for (const std::string& l : lines) Run(l);
+}
+
+static bool WriteFile(const std::string& path, const void* data, size_t len)
+{
+    FILE* f = fopen(path.c_str(), "wb");
+    if (f == nullptr) return false;
+    bool ok = fwrite(data, 1, len, f) == len;
+    return fclose(f) == 0 && ok;
+}
+
+/* ---- Switches ------------------------------------------------------------------------------ */
+
+// "before": every drawing shortcut and the damage-limited redraw off; "after": all on.
+static void SetShortcuts(bool on)
+{
+    RenderTune_SetAll(on ? 1 : 0);
+    RenderRec_SetEnabled(on ? 1 : 0);
+}
+
+/* ---- Pages --------------------------------------------------------------------------------- */
+
+// The plain page in P every page starts from and returns to: no lamps, no pop-ups, no menu, no
+// scene input, no radar, default modules.
+static const std::vector<std::string> kPlain = {
+    "frame 01 00 00 00 00 00 00 00 00", "frame 02 2E FE 05 1A 76 00 00 00", "frame 04 00 00 00 00 00 00 00 00",
+    "frame 05 00 00 00 00 00 00 00 00", "frame 07 00 00 00 00 00 00 00 00", "frame 08 00 00 78 C8 02 65 00 00",
+    "frame 09 00 00 00 00 F1 00 F1 00", "frame 0A F1 00 F1 00 F1 00 F1 00", "frame 0B 00 00 00 00 00 00 00 00",
+    "frame 0C 00 00 00 00 00 00 00 00", "frame 0D 80 80 80 80 00 00 00 00", "frame 00 00 50 00 7D 04 40 09 00",
+};
+
+static const char kContacts[] =
+    "json bluetooth {\"enable\": \"1\", \"msgtype\": \"1\", \"btcall\": ["
+    "{\"title\": 1, \"name\": \"Alex Chen\", \"num\": \"13800000001\"}, "
+    "{\"title\": 2, \"name\": \"Bea\", \"num\": \"13800000002\"}, "
+    "{\"title\": 3, \"name\": \"Chris\", \"num\": \"13800000003\"}]}";
+static const char kCall[] = "json bluetooth {\"enable\": \"1\", \"msgtype\": \"2\", \"incall\": "
+                            "{\"name\": \"Alex Chen\", \"num\": \"13800000001\", \"status\": \"%s\", "
+                            "\"action\": \"in\"}}";
+static const char kVoice[] = "json notification {\"enable\": \"1\", \"msgtype\": \"1\", \"notify\": "
+                             "{\"MsgIndex\": \"1\", \"CDUrecording\": \"%d\"}}";
+
+static std::string Format(const char* fmt, const char* s)
+{
+    char buf[512];
+    snprintf(buf, sizeof buf, fmt, s);
+    return buf;
+}
+static std::string Format(const char* fmt, int v)
+{
+    char buf[512];
+    snprintf(buf, sizeof buf, fmt, v);
+    return buf;
+}
+
+// The steady page: only the speed and the clock move.
+static void SteadyFrame(int i)
+{
+    Speed = (UInt08)(80 + (i / 8) % 20);
+    SysTimeOfDayInMin = (UInt16)((510 + i / 60) % 1440);
+}
+
+struct BenchPage {
+    const char* name;
+    std::vector<std::string> enter;  // shows the page, from the plain page
+    std::vector<std::string> leave;  // back to the plain page, besides kPlain
+    void (*perFrame)(int frame);     // what the page changes each frame; nullptr: it animates alone
+    void (*enterFn)();               // store changes that are no scenario line; may be nullptr
+    void (*leaveFn)();
+};
+
+static void UpgradeOn()
+{
+    UpgradeInfo.FileSize = 4000000;
+    UpgradeInfo.RecvSize = 1234567;
+    CDU_TCP_SetOtaState(OTA_TRANSFERING);
+}
+static void UpgradeOff() { CDU_TCP_SetOtaState(OTA_Normal); }
+
+// The measured pages. The driving page's side panels need the energy history and the song with
+// its cover, which PrepareStores gives once.
+static const std::vector<BenchPage>& MeasuredPages()
+{
+    static const std::vector<BenchPage> pages = {
+        {"driving: assistance scene, side panels, hint, alarm, all telltales",
+         {"frame 00 78 50 64 7D 01 40 09 50", "frame 01 FF FF FF FF F7 FF FF 9F", "frame 02 2E FE A5 1A 76 42 9C 64",
+          "frame 08 23 23 78 DC 02 65 00 00", "frame 0D 4A 6E 92 B6 FC FC F0 01", "frame 09 69 84 2E 05 78 14 54 28",
+          "frame 0A 96 0C 9C 37 54 46 78 41", "frame 04 05 00 00 00 09 00 00 00"},
+         {}, nullptr, nullptr, nullptr},
+        {"parking radar",
+         {"frame 0B 00 00 00 00 00 00 03 00", "frame 00 05 50 00 7D 01 40 09 00", "frame 05 14 14 32 00 00 00 00 00",
+          "frame 0C 00 00 00 00 02 49 00 00", "frame 0B 00 00 00 00 00 01 03 00"},
+         {}, nullptr, nullptr, nullptr},
+        {"charging",
+         {"frame 04 04 00 00 00 0F 00 00 5A", "frame 00 00 50 00 7D 04 40 39 00", "frame 01 00 00 00 00 00 00 00 40"},
+         {}, nullptr, nullptr, nullptr},
+        {"menu open (temperature)", {"frame 07 02 0D 00 00 00 00 00 00"}, {}, nullptr, nullptr, nullptr},
+        {"phone in a call", {kContacts, Format(kCall, "ring"), Format(kCall, "connect")}, {kContacts},
+         nullptr, nullptr, nullptr},
+        {"steady driving (only speed and clock change)", {"frame 00 50 50 64 7D 01 40 09 50"}, {}, SteadyFrame,
+         nullptr, nullptr},
+    };
+    return pages;
+}
+
+// Screens the memory tour shows besides the measured pages (self test and logo come with the
+// power-on): each animation played long enough to have loaded its pictures.
+static const std::vector<BenchPage>& TourOnlyPages()
+{
+    static const std::vector<BenchPage> pages = {
+        {"voice assistant", {Format(kVoice, 6)}, {Format(kVoice, 4)}, nullptr, nullptr, nullptr},
+        {"face recognition", {"frame 0D 80 80 80 80 00 00 00 30"}, {}, nullptr, nullptr, nullptr},
+        {"ECO driving mode", {"frame 00 50 50 64 7D 01 40 09 50", "frame 01 00 00 00 00 40 00 00 00"}, {}, nullptr,
+         nullptr, nullptr},
+        {"SPORT driving mode", {"frame 00 50 50 64 7D 01 40 09 50", "frame 01 00 00 00 00 80 00 00 00"}, {}, nullptr,
+         nullptr, nullptr},
+        {"package upgrade", {}, {}, nullptr, UpgradeOn, UpgradeOff},
+        {"system upgrade", {"frame 01 00 00 00 00 00 00 00 20"}, {}, nullptr, nullptr, nullptr},
+        {"power-off page", {"frame 00 00 50 00 7D 04 40 05 00"}, {}, nullptr, nullptr, nullptr},
+    };
+    return pages;
+}
+
+// The energy module's history (100 samples) and a song with a JPEG cover for the media module.
+static void PrepareStores()
+{
+    Run("json account {\"enable\": \"1\", \"msgtype\": \"1\", \"account\": {\"main\": \"Alex\"}}");
+    for (int k = 0; k < 100; k++) {
+        char line[64];
+        snprintf(line, sizeof line, "frame 0B 00 00 00 00 00 00 01 %02X", 90 + (k * 37) % 50);
+        Run(line);
+        Run("frame 0B 00 00 00 00 00 00 01 FF");
+    }
+    char dir[] = "/tmp/bench-render-XXXXXX";
+    if (mkdtemp(dir) == nullptr) return;
+    std::vector<uint8_t> px = HuSim_CoverPixels(300, 300, 3);
+    std::vector<uint8_t> jpeg = HuSim_EncodeJpeg(px.data(), 300, 300, 3, 85);
+    const std::string doc = "{\"enable\": \"1\", \"msgtype\": \"1\", \"music\": {\"song\": \"Blue Morning\", "
+                            "\"artist\": \"The Quiet Lanes\", \"status\": \"playing\", \"total\": \"245\", "
+                            "\"progress\": \"12\"}}";
+    const std::string json = std::string(dir) + "/music.json", cover = std::string(dir) + "/cover.jpg";
+    if (WriteFile(json, doc.data(), doc.size()) && WriteFile(cover, jpeg.data(), jpeg.size()))
+        Run("doc music " + json + " " + cover);
+    unlink(json.c_str());
+    unlink(cover.c_str());
+    rmdir(dir);
+}
+
+// The plain page powered on, past the logo and the self test (a tour ends on the power-off page).
+static void PowerOn()
+{
+    RunAll(kPlain);
+    while (HmiDspState != HMI_DSP_ON) Render(nullptr);
+}
+
+static void Enter(const BenchPage& p)
+{
+    PowerOn();
+    RunAll(p.enter);
+    if (p.enterFn) p.enterFn();
+}
+
+static void Leave(const BenchPage& p)
+{
+    if (p.leaveFn) p.leaveFn();
+    RunAll(p.leave);
+    RunAll(kPlain);
+}
+
+// Renders for ms milliseconds of real time.
+static void RenderFor(double ms)
+{
+    Clock::time_point a = Clock::now();
+    int i = 0;
+    while (Ms(a, Clock::now()) < ms || i < 2) {
+        Render(nullptr);
+        i++;
+    }
+}
+
+// Milliseconds per frame over frames calls of Render (glFinish and, on screen, the swap included).
+static double FrameMs(const BenchPage& p, int frames)
+{
+    Clock::time_point a = Clock::now();
+    for (int i = 0; i < frames; i++) {
+        if (p.perFrame) p.perFrame(i);
+        Render(nullptr);
+    }
+    return Ms(a, Clock::now()) / frames;
+}
+
+// Each measured page: entered and settled, then measured in rounds that take turns before and
+// after, so that both see the same load of a shared machine; the best round of each is printed.
+static void MeasurePages(const char* surface, int frames)
+{
+    const int rounds = 3;
+    printf("%s (ms per frame, best of %d rounds of %d frames):\n", surface, rounds, frames);
+    for (const BenchPage& p : MeasuredPages()) {
+        Enter(p);
+        RenderFor(1200);  // pictures loaded, fades and intros over
+        double ms[2] = {1e9, 1e9};
+        for (int r = 0; r < rounds; r++) {
+            for (int on = 0; on < 2; on++) {
+                SetShortcuts(on != 0);
+                RenderFor(150);  // the switch in force, the redraw settled
+                const double m = FrameMs(p, frames);
+                if (m < ms[on]) ms[on] = m;
+            }
+        }
+        printf("  %-66s before %6.2f ms (%6.1f frames/s)  after %6.2f ms (%6.1f frames/s)\n", p.name, ms[0],
+               1000.0 / ms[0], ms[1], 1000.0 / ms[1]);
+        Leave(p);
+    }
+    RenderFor(300);
+}
+
+// Every screen once, then the resident memory (freed heap handed back to the system first).
+static void TourAndMemory(const char* what)
+{
+    for (const std::vector<BenchPage>* list : {&MeasuredPages(), &TourOnlyPages()}) {
+        for (const BenchPage& p : *list) {
+            Enter(p);
+            RenderFor(2500);
+            Leave(p);
+            RenderFor(300);
+        }
+    }
+    malloc_trim(0);
+    printf("resident memory after a tour of every screen, %s: VmRSS %ld MB, RssAnon %ld MB\n", what,
+           ProcMemoryKiB("VmRSS") / 1024, ProcMemoryKiB("RssAnon") / 1024);
+}
+
+// The render window itself as the target: the default framebuffer, shown, swapped by the frame.
+static void UseWindow()
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    OrvPlat_ShowWindow(OrvRenderHwnd);
+    RenderFor(300);
+}
+
+static void FrameBudget(int frames)
+{
+    PrepareStores();
+    SetShortcuts(false);
+    TourAndMemory("shortcuts off (before)");
+    MeasurePages("offscreen (framebuffer object, 1920 x 720)", frames);
+    UseWindow();
+    MeasurePages("on screen (render window, buffer swap)", frames);
+    SetShortcuts(true);
+    TourAndMemory("shortcuts on (after)");
+}
+
+/* ---- Elements of the heavy pages (--elements) ------------------------------------------------ */
+
 // Work mode on at the real tick: the first frame call (the logo), then frames until the normal page.
 static void PowerOnTimes(const char* what)
 {
@@ -49,20 +314,13 @@ static void PowerOnTimes(const char* what)
 }
 
 // Milliseconds per frame over frames calls of Render.
-static double FrameMs(int frames)
+static double FrameMsPlain(int frames)
 {
     Clock::time_point a = Clock::now();
     for (int i = 0; i < frames; i++) Render(nullptr);
     return Ms(a, Clock::now()) / frames;
 }
 
-static bool WriteFile(const std::string& path, const void* data, size_t len)
-{
-    FILE* f = fopen(path.c_str(), "wb");
-    if (f == nullptr) return false;
-    bool ok = fwrite(data, 1, len, f) == len;
-    return fclose(f) == 0 && ok;
-}
 
 // The side panels at their heaviest: the energy module with a full history (892 graph rows) on the
 // left, the media module playing a song with a JPEG cover on the right (drawn once its element has
@@ -91,7 +349,7 @@ static void SidePanels(int frames)
     }
     Run("frame 04 05 00 00 00 09 00 00 00");  // left energy, right media
     for (int i = 0; i < 120; i++) Render(nullptr);  // the energy module has turned in
-    const double with = FrameMs(frames);
+    const double with = FrameMsPlain(frames);
 
     const RenderElements all = mRender_Elements;
     RenderElements& e = mRender_Elements;
@@ -100,7 +358,7 @@ static void SidePanels(int frames)
     e.ShowModuleMedia = nullptr; e.ShowModuleWeather = nullptr; e.ShowModuleNav = nullptr;
     e.ShowModulePhone = nullptr;
     for (int i = 0; i < 10; i++) Render(nullptr);
-    const double before = FrameMs(frames);
+    const double before = FrameMsPlain(frames);
     mRender_Elements = all;
     printf("busiest page with the side panels (energy graph left, media with cover right%s): %.2f ms per frame "
            "(%.1f frames/s); side-panel slots emptied (before): %.2f ms per frame (%.1f frames/s)\n",
@@ -129,7 +387,7 @@ static void CompareStripped(const char* page, const BenchStrip* parts, int n, in
     for (int k = 0; k < n; k++) {
         parts[k].strip(mRender_Elements);
         for (int i = 0; i < 10; i++) Render(nullptr);
-        const double pm = FrameMs(frames);
+        const double pm = FrameMsPlain(frames);
         printf("  %s %s: %.2f ms per frame (%.1f frames/s)\n", page, parts[k].what, pm, 1000.0 / pm);
         mRender_Elements = all;
     }
@@ -145,7 +403,7 @@ static void DrivingPage(int frames)
     };
     for (const char* l : drivingPage) Run(l);
     for (int i = 0; i < 120; i++) Render(nullptr);
-    const double ms = FrameMs(frames);
+    const double ms = FrameMsPlain(frames);
     printf("driving page (busiest page + 4 lane lines, 6 vehicles, cruise gauge, own car): %.2f ms per frame "
            "(%.1f frames/s)\n", ms, 1000.0 / ms);
     static const BenchStrip parts[] = {
@@ -263,22 +521,15 @@ static void HintAlarmPage(int frames)
     for (int i = 0; i < 120; i++) Render(nullptr);  // both faded out
 }
 
-int main(int argc, char** argv)
+
+// The older break-down: the power-on times, the busiest page, then each heavy page beside itself
+// with its elements left out.
+static void ElementsBreakdown(int frames)
 {
-    int frames = argc > 1 ? atoi(argv[1]) : 300;
-    if (frames < 1) frames = 1;
-    if (!RenderTestGl_Open()) {
-        fprintf(stderr, "bench: no display\n");
-        return 1;
-    }
-    Snapshot_Begin();
-    Run("frames 1");  // first-call set-up, power-off page
-    OrvPlat_ReleaseTick();
-    PowerOnTimes("first power-on");
+    RunAll(kPlain);
     Run("frame 00 00 50 00 7D 04 40 05 00");
     for (int i = 0; i < 10; i++) Render(nullptr);
     PowerOnTimes("later power-on");
-
     Run("json account {\"enable\": \"1\", \"msgtype\": \"1\", \"account\": {\"main\": \"Alex\"}}");
     Run("frame 02 2E FE 05 1A 76 00 00 00");
     Run("frame 00 78 50 64 7D 01 40 09 50");
@@ -313,6 +564,26 @@ int main(int argc, char** argv)
     // The heavy pages, each beside itself with its elements left out.
     static void (*const pages[])(int) = {HintAlarmPage, SidePanels, DrivingPage, PhoneMenuPages, ScreenPages};
     for (auto page : pages) page(frames);
+}
+
+int main(int argc, char** argv)
+{
+    int frames = 60;
+    bool elements = false;
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "--elements") == 0) elements = true;
+        else frames = atoi(argv[i]);
+    }
+    if (frames < 1) frames = 1;
+    if (!RenderTestGl_Open()) {
+        fprintf(stderr, "bench: no display\n");
+        return 1;
+    }
+    Snapshot_Begin();
+    Run("frames 1");  // first-call set-up, power-off page
+    OrvPlat_ReleaseTick();
+    FrameBudget(frames);
+    if (elements) ElementsBreakdown(frames);
     CleanUpRender(nullptr);
     RenderTestGl_Close();
     return 0;

@@ -4,17 +4,21 @@
 // snapshot tool's language; pictures of the main screens land in the build's snapshots folder.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "DriveScript.h"
 #include "OrvRender/Render.h"
+#include "OrvRender/RenderTune.h"
+#include "OrvRender/Res_Png.h"
 #include "OrvRender/Res_Tga.h"
 #include "OrvRender/Screens/Show.h"
 #include "OrvTask.h"
 #include "Protocol/Cdu_TCP_App.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Snapshot.h"
+#include "lib/OrvFrameCap.h"
 #include "platform/OrvPlatform.h"
 #include "support/RenderTestGl.h"
 
@@ -251,6 +255,121 @@ TEST_F(RenderLoop, LogoSelfTestAndPagesReportTheirStates)
     Play({"wait 500", "shot poweroff-charger.png"});
     EXPECT_EQ(HmiDspState, HMI_DSP_OFF);
     EXPECT_EQ(RightSideState, RightSide_MODULE);
+}
+
+// The drawing shortcuts (no colour clear under the opaque background, opaque pictures without
+// blending) save work and change no pixel: each state drawn twice at the same moment, shortcuts
+// off then on, gives the same picture.
+TEST_F(RenderLoop, ShortcutsLeaveEveryPixelAsItWas)
+{
+    struct Case { const char* what; std::vector<std::string> lines; };
+    const Case cases[] = {
+        {"self test, black phase", {"wait 300"}},
+        {"self test, its background fading in", {"wait 700"}},
+        {"self test, its background", {"wait 600"}},
+        {"self test, crossing over to the page", {"wait 1700"}},
+        {"P, day", {"fps 20", "wait 1500", "fps 60"}},
+        {"D, night, every lamp", {kOnD, kNight, "frame 01 FF FF FF FF F7 FF FF 9F", "wait 1500"}},
+        {"R with hint and alarm", {kOnR, kDay, "frame 02 2E FE 05 1A 76 42 9C 00", "wait 1500"}},
+        {"charging", {kOnP, kCharger, "wait 2500"}},
+    };
+    mRender_Elements.ShowFPS = nullptr;  // it counts the frames drawn
+    PowerOff();
+    Play({kOnP});
+    ASSERT_TRUE(FramesUntil([] { return Render_GetState() == POWER_ON_STATE; }, 200));  // the self test starts
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const std::string& l : c.lines) Play({l});
+        const UInt32 now = OrvPlat_GetTickCount();
+        GLfloat clear[4];  // the page's clear colour, set by the previous frame
+        glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+        std::vector<uint8_t> pictures[2];
+        for (int on = 0; on < 2; on++) {
+            RenderTune_SetAll((Int08)on);
+            OrvPlat_DriveTick(now);  // no time passes: the same state drawn again
+            RenderTestGl_Clear(1.0f, 0.0f, 1.0f);  // what a skipped clear would leave shows
+            glClearColor(clear[0], clear[1], clear[2], clear[3]);
+            Render(nullptr);
+            pictures[on] = RenderTestGl_Read(0, 0, 1920, 720);
+        }
+        int differing = 0;
+        for (size_t i = 0; i < pictures[0].size(); i += 4)
+            differing += memcmp(&pictures[0][i], &pictures[1][i], 4) != 0;
+        EXPECT_EQ(differing, 0) << "pixels that differ";
+    }
+    RenderTune_SetAll(1);
+    Play({kDay, "frame 02 2E FE 05 1A 76 00 00 00"});
+}
+
+// Pictures of the range first..last with a texture.
+int TexturesIn(Int32 first, Int32 last)
+{
+    int n = 0;
+    for (Int32 id = first; id <= last; id++) n += pngStatus[id] == Png_TexGen;
+    return n;
+}
+
+// A screen that goes gives its animation set back (unless the switch keeps it), and loads it again
+// when it shows next; the self test keeps only its first picture, the mark of the first power-on.
+TEST_F(RenderLoop, HiddenScreensGiveTheirSequencesBack)
+{
+    for (Int08 release : {(Int08)1, (Int08)0}) {
+        SCOPED_TRACE(release ? "released" : "kept");
+        RenderTune_Set(RENDER_TUNE_RELEASE_HIDDEN, release);
+        PowerOnToNormalPage();
+        EXPECT_EQ(pngStatus[PNG_check_000], Png_TexGen);
+        EXPECT_EQ(TexturesIn(PNG_check_000 + 1, PNG_check_092) == 0, release == 1) << "self-test pictures";
+
+        CduRecordState = CduRecord_Waiting;
+        Play({"wait 1500"});
+        EXPECT_GT(TexturesIn(PNG_VAI_in_000, PNG_VAI_speaking_039), 0) << "the assistant drew its figure";
+        CduRecordState = CduRecord_Exit;
+        Play({"wait 2500"});  // the figure leaves backwards through its 40 pictures
+        EXPECT_EQ(TexturesIn(PNG_VAI_in_000, PNG_VAI_speaking_039) == 0, release == 1) << "assistant gone";
+        CduRecordState = CduRecord_Waiting;
+        Play({"wait 1500"});
+        EXPECT_GT(TexturesIn(PNG_VAI_in_000, PNG_VAI_speaking_039), 0) << "the figure is back";
+        CduRecordState = CduRecord_Exit;
+        Play({"wait 2500"});
+    }
+    RenderTune_Set(RENDER_TUNE_RELEASE_HIDDEN, 1);
+}
+
+// The frame-rate cap only spaces the frames out: every frame after the first sees one share of the
+// cap as its frame time, and the logo and the self test end at the same moment as in a loop that
+// draws a frame every 10 ms (each of the two ends on a frame of its own, so within two shares).
+// The tick is driven: drawing takes 2 ms, the cap's sleep moves the
+// tick on by what it asks for.
+TEST_F(RenderLoop, CappedLoopKeepsAnimationTimes)
+{
+    struct Run { UInt32 fps; UInt32 drawMs; };
+    const Run runs[] = {{0, 10}, {20, 2}, {30, 2}};
+    Int32 onAfterMs[3] = {0, 0, 0};
+    PowerOnToNormalPage();  // the first power-on fades the logo faster: every run below is a later one
+    for (int r = 0; r < 3; r++) {
+        PowerOff();
+        OrvFrameCap cap = OrvFrameCap_Make(runs[r].fps);
+        UInt32 tick = 100000;
+        OrvPlat_DriveTick(tick);
+        Play({kOnP});
+        const UInt32 start = tick;
+        for (int frame = 0; frame < 2000 && HmiDspState != HMI_DSP_ON; frame++) {
+            Render(nullptr);
+            if (runs[r].fps != 0 && frame >= 2) {
+                const Int32 share = (Int32)(1000 / runs[r].fps);  // 33 or 34 ms at 30 frames/s
+                EXPECT_TRUE(mFrameTimeMs == share || mFrameTimeMs == share + 1) << frame << ": " << mFrameTimeMs;
+            }
+            tick += runs[r].drawMs;
+            tick += OrvFrameCap_SleepMs(&cap, tick);
+            OrvPlat_DriveTick(tick);
+        }
+        ASSERT_EQ(HmiDspState, HMI_DSP_ON) << runs[r].fps << " frames/s";
+        onAfterMs[r] = (Int32)(tick - start);
+    }
+    for (int r = 1; r < 3; r++)
+        EXPECT_NEAR(onAfterMs[r], onAfterMs[0], 2 * (1000 / runs[r].fps) + 10) << runs[r].fps << " frames/s";
+    Snapshot_Begin();  // the scenario clock takes over again
+    Play({"frames 1"});
 }
 
 // The self-test background by phase: black, fading in over 500 ms, opaque, crossing over to the

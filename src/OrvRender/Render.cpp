@@ -6,6 +6,7 @@
 
 #include "OrvRender/RenderProfile.h"
 #include "OrvRender/RenderRecord.h"
+#include "OrvRender/RenderTune.h"
 #include "OrvRender/RenderUtils.h"
 #include "OrvRender/Res_Font.h"
 #include "OrvRender/Res_Png.h"
@@ -168,6 +169,57 @@ static void Render_DrawPngScaled43(Int32 id, GLfloat invAlpha)
 {
     RenderProfSection prof("background");
     Render_DrawPng(id, invAlpha, 4, 3, 4, 3);
+}
+
+// The background picture of the powered-on page, -1 for none: black while charging and at the
+// start of the self test, nothing while the self test's own background fades in, the reversing
+// picture for the rest of the self test, then the picture of the page type; night variants by
+// nightMode.
+static Int32 Render_BackgroundId(Int08 chargingUI, Int32 selfTestDuration, UInt08 pageType, Int08 nightMode)
+{
+    static const Int32 byPage[5][2] = {
+        {PNG_ui3_basic_bg_parking, PNG_ui3_basic_bg_parking_night}, // 0 no gear yet
+        {PNG_ui3_basic_bg_driving, PNG_ui3_basic_bg_driving_night}, // 1 D, N
+        {PNG_ui3_basic_bg_driving, PNG_ui3_basic_bg_driving_night}, // 2
+        {PNG_ui3_basic_bg_backing, PNG_ui3_basic_bg_backing_night}, // 3 R
+        {PNG_ui3_basic_bg_parking, PNG_ui3_basic_bg_parking_night}, // 4 P
+    };
+    if (chargingUI || selfTestDuration <= SelfTest_Background_black_disappear) return -1;
+    if (selfTestDuration <= SelfTest_Total_Duration) return byPage[3][nightMode ? 1 : 0];
+    return byPage[pageType < 5 ? pageType : 4][nightMode ? 1 : 0];
+}
+
+// The background, scaled 4/3 at its place, covers every pixel with opaque colour.
+static bool Render_CoversScreen(Int32 id)
+{
+    if (id < 0 || pngStatus[id] != Png_TexGen || !IsOpaqueImage(&pngImg[id])) return false;
+    const Image& img = pngImg[id];
+    return img.ltx <= 0 && img.lty <= 0 && img.ltx + img.w * 4 / 3 >= 1920 && img.lty + img.h * 4 / 3 >= 720;
+}
+
+// Depth always; colour only where the background will not replace every pixel anyway.
+static void Render_ClearUnder(Int32 background)
+{
+    const bool covered = RenderTune_On(RENDER_TUNE_SKIP_CLEAR) && Render_CoversScreen(background);
+    glClear(covered ? GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+// A screen's animation set, released once the screen stops drawing; the screen loads its pictures
+// again, one by one as it draws them, when it shows next. The first self-test picture stays: its
+// load state tells the first power-on from later ones.
+struct Render_Releasable {
+    Int32 first, last;  // picture identifiers of the set
+    Int08 shown;        // the screen drew on the previous frame
+};
+static Render_Releasable mRender_SelfTestSet = {PNG_check_000 + 1, PNG_check_092, 0};
+static Render_Releasable mRender_ChargingSet = {PNG_Charge_Charging_000, PNG_Charge_Charging_043, 0};
+static Render_Releasable mRender_VoiceSet = {PNG_VAI_in_000, PNG_VAI_speaking_039, 0};
+static Render_Releasable mRender_FaceSet = {PNG_sampling_000, PNG_sampling_269, 0};
+
+static void Render_TrackShown(Render_Releasable& set, Int08 shownNow)
+{
+    if (set.shown && !shownNow && RenderTune_On(RENDER_TUNE_RELEASE_HIDDEN)) DestroyPngResources(set.first, set.last);
+    set.shown = shownNow;
 }
 
 static void Render_BuildPagePrograms(void)
@@ -571,15 +623,14 @@ void Render_PwrOnState(void)
     }
 
     const Int08 selfTest = selfTestDuration <= SelfTest_Total_Duration;
+    Render_TrackShown(mRender_SelfTestSet, selfTest);
+    Render_TrackShown(mRender_ChargingSet, chargingUI && !selfTest);
     if (selfTest) {
         OrvShared_Store(HmiDspState, HMI_DSP_LAUNCHING);
         chargingUI = 0;  // the self test always plays whole
     } else {
         OrvShared_Store(HmiDspState, HMI_DSP_ON);
     }
-
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    Render_ResetModelView();
 
     if (chargingUI) {
         resetNeeded = 1;
@@ -594,24 +645,16 @@ void Render_PwrOnState(void)
     }
 
     // Background. The clear colours take effect from the next frame's clear.
+    const Int32 background = Render_BackgroundId(chargingUI, selfTestDuration, pageType, nightMode);
+    Render_ClearUnder(background);
+    Render_ResetModelView();
     if (chargingUI || selfTestDuration <= SelfTest_Background_black) {
         glClearColor(0, 0, 0, 1);
-    } else if (selfTestDuration <= SelfTest_Background_black_disappear) {
-        // the self test's own background fades in over black
-    } else if (selfTest) {
+    } else if (selfTest && selfTestDuration > SelfTest_Background_black_disappear) {
         const GLfloat* c = nightMode ? mRender_ClearNight : mRender_ClearNormal;
         glClearColor(c[0], c[1], c[2], c[3]);
-        Render_DrawPngScaled43(nightMode ? PNG_ui3_basic_bg_backing_night : PNG_ui3_basic_bg_backing, 0.0f);
-    } else {
-        static const Int32 byPage[5][2] = {
-            {PNG_ui3_basic_bg_parking, PNG_ui3_basic_bg_parking_night}, // 0 no gear yet
-            {PNG_ui3_basic_bg_driving, PNG_ui3_basic_bg_driving_night}, // 1 D, N
-            {PNG_ui3_basic_bg_driving, PNG_ui3_basic_bg_driving_night}, // 2
-            {PNG_ui3_basic_bg_backing, PNG_ui3_basic_bg_backing_night}, // 3 R
-            {PNG_ui3_basic_bg_parking, PNG_ui3_basic_bg_parking_night}, // 4 P
-        };
-        Render_DrawPngScaled43(byPage[pageType][nightMode ? 1 : 0], 0.0f);
     }
+    if (background >= 0) Render_DrawPngScaled43(background, 0.0f);
 
     // Scene.
     const Int08 driving = pageType == 1 || pageType == 3;
@@ -696,19 +739,22 @@ void Render_PwrOnState(void)
         }
 
         // Overlays of the right side: a call, then the voice assistant, then face recognition.
+        Int08 voiceShown = 0, faceShown = 0;
         if (Render_InCallDisplay(PhoneStatus)) {
             rightSide = PhoneStatus == PHONE_InCall ? RightSide_PHONE_INCALL : RightSide_PHONE_SPEAKING;
             Show(EL.ShowModulePhone, phone, (UInt08)4);
-            Ask(EL.ShowVoiceAssistant, (UInt08)255);
-            Ask(EL.ShowFaceRecognition, (UInt08)255);
+            voiceShown = Ask(EL.ShowVoiceAssistant, (UInt08)255);
+            faceShown = Ask(EL.ShowFaceRecognition, (UInt08)255);
             menu = rightModule = 255;
-        } else if (Ask(EL.ShowVoiceAssistant, CduRecordState) == 1) {
+        } else if ((voiceShown = Ask(EL.ShowVoiceAssistant, CduRecordState)) == 1) {
             rightSide = RightSide_VOICE_AI;
             menu = rightModule = 255;
-            Ask(EL.ShowFaceRecognition, (UInt08)255);
-        } else if (Ask(EL.ShowFaceRecognition, FaceRecognitionstate) == 1) {
+            faceShown = Ask(EL.ShowFaceRecognition, (UInt08)255);
+        } else if ((faceShown = Ask(EL.ShowFaceRecognition, FaceRecognitionstate)) == 1) {
             menu = rightModule = 255;
         }
+        Render_TrackShown(mRender_VoiceSet, voiceShown);
+        Render_TrackShown(mRender_FaceSet, faceShown);
 
         // Right side.
         if (menu != 0) {

@@ -142,6 +142,9 @@ void Once_GenTgaTexture(Int32 id, GLint interalformat, GLenum format);
 /* Frees pixels and textures of the identifiers begin..end (clamped to the table), state 0. */
 void DestroyPngResources(Int32 idRangeBegin, Int32 idRangeEnd);
 void DestroyTgaResources(Int32 idRangeBegin, Int32 idRangeEnd);
+/* 1 when the picture (a record of pngImg or tgaImg with its texture made) has no transparent
+ * pixel: RGB, or RGBA with every alpha 255. Known from its pixels when the texture is made. */
+Int08 IsOpaqueImage(const Image* img);
 
 /* Decodes a PNG file into image (w, h, fmt, dat; bottom row first). 1 on success; on failure
  * nothing is left allocated and image is unchanged. No message. */

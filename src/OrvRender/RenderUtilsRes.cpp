@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 #include "Res_BmpPool.h"
 #include "Res_Model.h"
@@ -230,12 +231,16 @@ struct RenderRes_PicTable {
     Int08 (*load)(const char*, Image*);
     const char* failFormat;
     bool clampS;  // PNG textures clamp horizontally; TGA textures keep the default wrap
+    UInt08* opaque;  // per picture: 1 when it has no transparent pixel (known once its texture is made)
 };
 
+static UInt08 mRes_PngOpaque[PNG_NUM];
+static UInt08 mRes_TgaOpaque[TGA_NUM];
+
 static const RenderRes_PicTable mRes_Png = {pngImg, pngStatus, pngFilePath, pngLtp, PNG_NUM,
-                                            LoadPngFile, "load png file fail[%s]\n", true};
+                                            LoadPngFile, "load png file fail[%s]\n", true, mRes_PngOpaque};
 static const RenderRes_PicTable mRes_Tga = {tgaImg, tgaStatus, tgaFilePath, tgaLtp, TGA_NUM,
-                                            LoadTga, "load tga file fail[%s]\n", false};
+                                            LoadTga, "load tga file fail[%s]\n", false, mRes_TgaOpaque};
 
 static void RenderRes_InitTable(const RenderRes_PicTable& t)
 {
@@ -247,7 +252,19 @@ static void RenderRes_InitTable(const RenderRes_PicTable& t)
         im.dat = NULL;
         im.tex = 0xFFFFFFFF;
         t.status[id] = Png_Unload;
+        t.opaque[id] = 0;
     }
+}
+
+// No transparent pixel: RGB, or every alpha byte 255.
+static UInt08 RenderRes_Opaque(const Image& im)
+{
+    if (im.fmt == GL_RGB) return 1;
+    if (im.fmt != GL_RGBA || im.dat == NULL) return 0;
+    const size_t pixels = (size_t)im.w * (size_t)im.h;
+    for (size_t i = 0; i < pixels; i++)
+        if (im.dat[i * 4 + 3] != 255) return 0;
+    return 1;
 }
 
 static void RenderRes_LoadData(const RenderRes_PicTable& t, Int32 id)
@@ -273,6 +290,7 @@ static void RenderRes_GenTexture(const RenderRes_PicTable& t, Int32 id, GLint in
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     if (t.clampS) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexImage2D(GL_TEXTURE_2D, 0, interalformat, im.w, im.h, 0, format, GL_UNSIGNED_BYTE, im.dat);
+    t.opaque[id] = RenderRes_Opaque(im);
     free(im.dat);
     im.dat = NULL;
     im.tex = tex;
@@ -292,7 +310,29 @@ static void RenderRes_Destroy(const RenderRes_PicTable& t, Int32 begin, Int32 en
             im.tex = 0xFFFFFFFF;
         }
         t.status[id] = Png_Unload;
+        t.opaque[id] = 0;
     }
+}
+
+// The table that holds img, and its identifier there; false for any other record.
+static bool RenderRes_Find(const Image* img, const RenderRes_PicTable** table, Int32* id)
+{
+    for (const RenderRes_PicTable* t : {&mRes_Png, &mRes_Tga}) {
+        if (img >= t->img && img < t->img + t->num) {
+            *table = t;
+            *id = (Int32)(img - t->img);
+            return true;
+        }
+    }
+    return false;
+}
+
+Int08 IsOpaqueImage(const Image* img)
+{
+    const RenderRes_PicTable* t = NULL;
+    Int32 id = 0;
+    if (!RenderRes_Find(img, &t, &id)) return 0;
+    return t->status[id] == Png_TexGen && t->opaque[id];
 }
 
 void Once_InitPngInfo(void)

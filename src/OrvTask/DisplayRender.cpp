@@ -2,7 +2,9 @@
 #include "OrvTask/DisplayRender.h"
 
 #include "OrvTask/OrvTaskBase.h"
+#include "lib/OrvFrameCap.h"
 #include "lib/OrvGL.h"
+#include "platform/OrvPlatform.h"
 #include "platform/OrvRenderWindow.h"
 
 enum { DR_SLOT_RENDER = 0, DR_SLOT_QUIT = 1 };
@@ -42,11 +44,14 @@ static Int32 DR_Task_WndProc(OrvPlat_Window* window, UInt32 message, Int32 wPara
 
 static void DR_Task_RunLoop(void)
 {
+    OrvFrameCap cap = OrvFrameCap_FromEnv();  // off unless CLUSTER_FPS_CAP asks for one
     while (!OrvTaskBase_StopRequested(&mDr_Task)) {
         DR_Task_FeedDog();
         OrvPlat_Msg msg;
         if (!OrvPlat_PeekMessage(&msg)) {
             if (OrvRenderFuncs[DR_SLOT_RENDER]) OrvRenderFuncs[DR_SLOT_RENDER](OrvRenderFuncsArgv[DR_SLOT_RENDER]);
+            const UInt32 restMs = OrvFrameCap_SleepMs(&cap, OrvPlat_GetTickCount());
+            if (restMs > 0) OrvPlat_SleepMs(restMs);
         } else if (msg.message == ORV_MSG_QUIT) {
             OrvTaskBase_TryStop(&mDr_Task);
             OrvShared_Store(globAppQuit, 1);

@@ -12,6 +12,7 @@
 #include "OrvRender/RenderUtils.h"
 #include "OrvRender/Res_BmpPool.h"
 #include "OrvRender/RenderState.h"
+#include "OrvRender/RenderTune.h"
 #include "OrvRender/Res_Font.h"
 #include "OrvRender/Res_Png.h"
 #include "OrvRender/Res_Shader.h"
@@ -36,6 +37,10 @@ static inline void ShowLoadTga(Int32 id)
     Once_GenTgaTexture(id, tgaImg[id].fmt, tgaImg[id].fmt);
 }
 
+/* The inverted opacity last given to the simple texture program by the steps below: a picture is
+ * drawn without blending only while it is 0. */
+inline GLfloat mShow_TextureInvAlpha = 0.0f;
+
 /* Makes program id current with the top matrices of the two stacks and inverted opacity 0. */
 static inline void ShowUploadMatrices(GLint prj, GLint mdv)
 {
@@ -50,6 +55,7 @@ static inline void ShowBeginTexture(void)
     ShowUploadMatrices(Prgm_Simple_Texture_UNFM_Prj, Prgm_Simple_Texture_UNFM_Mdv);
     glUniform1i(Prgm_Simple_Texture_UNFM_Tex, 0);
     glUniform1f(Prgm_Simple_Texture_UNFM_Alp, 0.0f);
+    mShow_TextureInvAlpha = 0.0f;
     glActiveTexture(GL_TEXTURE0);
     glEnableVertexAttribArray(Prgm_Simple_Texture_ATTR_Vtx);
     glEnableVertexAttribArray(Prgm_Simple_Texture_ATTR_Txc);
@@ -62,12 +68,19 @@ static inline void ShowEndTexture(void)
 static inline void ShowTextureAlpha(GLfloat invAlpha)
 {
     glUniform1f(Prgm_Simple_Texture_UNFM_Alp, invAlpha);
+    mShow_TextureInvAlpha = invAlpha;
 }
 
-/* A picture of the tables in rect with the simple texture program bound. */
+/* A picture of the tables in rect with the simple texture program bound. A picture without
+ * transparency drawn at full opacity replaces what lies under it, so it is drawn with blending off
+ * (the same pixels, without reading the old ones); the page's blending is on again afterwards. */
 static inline void ShowDrawImageRect(const Image* img, Recti rect, GLfloat* txc = QuadTexCoords)
 {
+    const bool opaque = mShow_TextureInvAlpha == 0.0f && RenderTune_On(RENDER_TUNE_OPAQUE_NOBLEND) &&
+                        IsOpaqueImage(img);
+    if (opaque) glDisable(GL_BLEND);
     DrawGlPicRect(SHOW_Z, &rect, Prgm_Simple_Texture_ATTR_Vtx, Prgm_Simple_Texture_ATTR_Txc, txc, img->tex);
+    if (opaque) glEnable(GL_BLEND);
 }
 static inline Recti ShowImageRect(const Image* img)
 {
