@@ -187,8 +187,9 @@ bool RenderUntil(P pred)
 TEST_F(InfoModulesE2e, HeadUnitSongWeatherAndGuidanceReachThePanels)
 {
     const std::string dir = HU_SIM_SCENARIOS;
-    ASSERT_NE(HuSim_StartLocalLink(3000), 0);
+    // The store is reset before the link starts: once it runs, its worker alone writes the store.
     Snapshot_Begin();
+    ASSERT_NE(HuSim_StartLocalLink(3000), 0);
     Play({"frame 00 00 50 00 7D 04 40 09 00", "fps 10", "wait 5500", "fps 30",
           "frame 04 08 00 00 00 03 00 00 00"});  // left media, right weather
 
