@@ -503,8 +503,6 @@ TEST_F(SidePanels, GraphShowsTheHistoryAndIsEmptyAfterAReset)
 TEST_F(SidePanels, EnergyComesBackAfterACleanUp)
 {
     const Recti leftEdge = {275, 304, 12, 148};
-    const Image& bg = pngImg[PNG_module_energy_cost_bg];
-    const Recti dial = {bg.ltx, bg.lty, bg.w, bg.h};
     auto addSamples = [](Int32 n) {
         for (Int32 k = 0; k < n; k++) {
             if (EnergyCostIdx == 255) EnergyCostIdx = EnergyCostIdx0 = 0;
@@ -517,7 +515,11 @@ TEST_F(SidePanels, EnergyComesBackAfterACleanUp)
     addSamples(10);
     ShowModuleEngCost(0, 255);
     Frames([] { ShowModuleEngCost(0, MODULE_L_ENG_COST); }, 40, 100);
+    // The dial's place is known once its picture has loaded.
+    const Image& bg = pngImg[PNG_module_energy_cost_bg];
+    const Recti dial = {bg.ltx, bg.lty, bg.w, bg.h};
     const int dialLit = Lit(dial);
+    ASSERT_GT(dialLit, 10000);
     ASSERT_GT(Count(leftEdge, Orange), 20);
 
     Stdout([] {
