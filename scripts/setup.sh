@@ -18,7 +18,7 @@ done
 PACKAGES=(
   cmake g++ pkg-config
   libglew-dev libglfw3-dev libgtk-3-dev libfreetype-dev libpng-dev libjpeg-dev
-  libcjson-dev libssl-dev libcairo2-dev
+  libcjson-dev libssl-dev libcairo2-dev openssl
   libx11-dev libxtst-dev xvfb xauth xdotool libgl1-mesa-dri libgtest-dev
   fonts-noto-cjk python3-fonttools python3-canmatrix
 )

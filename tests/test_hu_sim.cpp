@@ -108,6 +108,41 @@ TEST_F(HuSim, EveryScenarioPlaysThroughTheRealLink)
     EXPECT_NE(out.find("cluster closed the connection"), std::string::npos);
 }
 
+// Documents on standard input go out one by one in the same session; a line that does not hold is
+// reported with its number, the others still go, and the exit status tells of the refusal.
+TEST_F(HuSim, DocumentsFromStandardInputGoOutAsTheyCome)
+{
+    struct Case {
+        const char* input;
+        int         sent;
+        const char* refused; // the message of the refused line, or nullptr
+    };
+    const Case cases[] = {
+        {"weather {\"enable\":\"1\",\"msgtype\":\"1\",\"weather\":{\"city\":\"Lakeside\",\"wendu\":\"18\"}}\n"
+         "# a comment, then a blank line\n\n"
+         "music {\"enable\":\"1\",\"msgtype\":\"1\",\"music\":{\"song\":\"Blue\"}} gen:jpeg:64x64:3\n",
+         2, nullptr},
+        {"radio {\"enable\":\"1\"}\nlamp {\"enable\":\"1\"}\nnav not json\nnav {\"enable\":\"0\"}\n", 2,
+         "line 2: unknown service \"lamp\""},
+        {"nav {\"enable\":\"1\"\n", 0, "line 1: no JSON object after the service"},
+        {"music {\"enable\":\"1\"} gen:gif:1x1\n", 0, "line 1: cannot load cover gen:gif:1x1"},
+    };
+    for (const Case& c : cases) {
+        const std::string file = "/tmp/husim_stdin.txt";
+        std::ofstream(file) << c.input;
+        int code = -1;
+        std::string out = RunTool(Sim() + " --hold-ms 0 - < " + file, &code);
+        EXPECT_EQ(CountLines(out, "-> ", "{"), c.sent) << c.input << out;
+        EXPECT_EQ(CountLines(out, "<- ", "DATA_ACK"), c.sent) << out;
+        EXPECT_EQ(CountLines(out, "<- ", "END_ACK"), 1) << out;
+        EXPECT_EQ(code, c.refused ? 1 : 0) << out;
+        if (c.refused) {
+            EXPECT_NE(out.find(c.refused), std::string::npos) << out;
+        }
+        unlink(file.c_str());
+    }
+}
+
 TEST_F(HuSim, UpgradeCommandDeliversASignedPackageAndPhoneActionsArePrinted)
 {
     const std::string root = getenv("CLUSTER_OTA_ROOT");

@@ -19,14 +19,17 @@ py=/usr/bin/python3  # the system's own: starts at once (wrappers earlier on PAT
 mkdir -p "$out"
 rm -f "$out"/*.png
 
-# Waits up to $2 seconds for the text $3 in the file $1.
+# Waits up to $2 seconds for the text $3 in the file $1. The time-out is a deadline on the clock:
+# on a busy machine each look takes far longer than its pause.
 wait_for() {
-  for _ in $(seq $(($2 * 100))); do
-    grep -qF "$3" "$1" 2>/dev/null && return 0
+  local deadline=$((SECONDS + $2))
+  until grep -qF -- "$3" "$1" 2>/dev/null; do
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      echo "$e2e_name: no \"$3\" in $1 after $2 s"
+      return 1
+    fi
     sleep 0.01
   done
-  echo "$e2e_name: no \"$3\" in $1 after $2 s"
-  return 1
 }
 fail() { echo "$e2e_name: $*"; exit 1; }
 # Writes the screen, or the rectangle X Y W H of it, to the PNG file $1.

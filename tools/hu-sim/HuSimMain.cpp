@@ -3,11 +3,15 @@
 // frame the cluster sends back, and ends the service.
 //
 //   hu-sim [--addr HOST] [--port PORT] [--hold-ms MS] [--no-start] [--no-end]
-//          [--send SERVICE JSON [COVER]]... [--contacts N]... [SCENARIO.json]...
+//          [--send SERVICE JSON [COVER]]... [--contacts N]... [SCENARIO.json]... [-]
 //   hu-sim upgrade PACKAGE --key PRIVATE.PEM [--piece-size BYTES] [--md5 TEXT]
 //          [--addr HOST] [--port PORT] [--hold-ms MS]
 //
 // --contacts N sends a phone contact list of N generated entries (titles 1 to N).
+// - reads more documents from standard input after the others, one per line in --send's form
+// (SERVICE JSON [COVER]; blank lines and lines starting with # are skipped), and sends each as soon
+// as its line comes; the session holds and ends once the input ends. A line that does not hold is
+// reported with its number and skipped, and the exit status is then 1.
 // upgrade computes the package's MD5 check text, signs it with the RSA private key, and sends the
 // announcement with the first piece and then the rest in pieces of BYTES (default 524288), each
 // waiting for its acknowledgement; --md5 announces another text (signed all the same), to try
@@ -31,6 +35,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <iostream>
+#include <mutex>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -74,6 +81,7 @@ struct Options {
     int               cliHoldMs = -1; /* --hold-ms wins over the scenario files */
     bool              start = true;
     bool              end = true;
+    bool              fromStdin = false; /* "-": documents from standard input as they come */
     std::vector<Step> steps;
     /* hu-sim upgrade */
     bool              upgrade = false;
@@ -148,7 +156,7 @@ void Usage()
 {
     fprintf(stderr,
             "usage: hu-sim [--addr HOST] [--port PORT] [--hold-ms MS] [--no-start] [--no-end]\n"
-            "              [--send SERVICE JSON [COVER]]... [--contacts N]... [SCENARIO.json]...\n"
+            "              [--send SERVICE JSON [COVER]]... [--contacts N]... [SCENARIO.json]... [-]\n"
             "       hu-sim upgrade PACKAGE --key PRIVATE.PEM [--piece-size BYTES] [--md5 TEXT]\n"
             "              [--addr HOST] [--port PORT] [--hold-ms MS]\n");
 }
@@ -233,6 +241,8 @@ bool ParseArgs(int argc, char** argv, Options* opt)
                 }
             }
             opt->steps.push_back(step);
+        } else if (a == "-") {
+            opt->fromStdin = true;
         } else if (a == "-h" || a == "--help") {
             Usage();
             exit(0);
@@ -245,6 +255,10 @@ bool ParseArgs(int argc, char** argv, Options* opt)
         } else if (!LoadScenario(a, opt)) {
             return false;
         }
+    }
+    if (opt->upgrade && opt->fromStdin) {
+        fprintf(stderr, "hu-sim: upgrade takes no documents from standard input\n");
+        return false;
     }
     if (upgradeOptions && !opt->upgrade) {
         fprintf(stderr, "hu-sim: --key, --md5 and --piece-size belong to hu-sim upgrade\n");
@@ -385,6 +399,95 @@ bool RunUpgrade(Session& s, const Options& opt)
     return true;
 }
 
+// A document line in --send's form: SERVICE JSON [COVER]. Returns what is wrong with it, or "".
+std::string ParseDocLine(const std::string& line, Step* step)
+{
+    std::istringstream in(line);
+    std::string service;
+    in >> service;
+    step->srv = HuSim_ServiceByName(service);
+    if (step->srv < 0) return "unknown service \"" + service + "\"";
+    const char* text = line.c_str() + line.find(service) + service.size();
+    const char* end = nullptr;
+    cJSON* doc = cJSON_ParseWithOpts(text, &end, 0);
+    if (!cJSON_IsObject(doc)) {
+        cJSON_Delete(doc);
+        return "no JSON object after the service";
+    }
+    char* printed = cJSON_PrintUnformatted(doc);
+    step->json = printed ? printed : "";
+    cJSON_free(printed);
+    cJSON_Delete(doc);
+    std::string cover;
+    std::istringstream(end) >> cover;
+    if (!cover.empty() && !HuSim_LoadCover(cover, ".", &step->cover)) return "cannot load cover " + cover;
+    step->label = service;
+    return "";
+}
+
+void SendStep(Session& s, const Step& step)
+{
+    std::string what = step.label + " " + step.json;
+    if (!step.cover.empty()) what += " + cover " + std::to_string(step.cover.size()) + "B";
+    s.Send(HuSim_DataFrame((uint8_t)step.srv, step.json, step.cover, s.NextMsgNo()), what.c_str());
+}
+
+// The lines of standard input as they come, read on a thread of their own so that the session
+// keeps its heartbeats and prints what arrives meanwhile. The reader is left behind when the
+// session ends before the input does.
+struct InputLines {
+    std::mutex              mutex;
+    std::deque<std::string> lines;
+    bool                    ended = false;
+};
+
+// Sends the documents of standard input until it ends; false when a line was refused.
+bool PlayStdin(Session& s)
+{
+    static InputLines input;
+    std::thread([] {
+        std::string line;
+        while (std::getline(std::cin, line)) {
+            std::lock_guard<std::mutex> lock(input.mutex);
+            input.lines.push_back(line);
+        }
+        std::lock_guard<std::mutex> lock(input.mutex);
+        input.ended = true;
+    }).detach();
+    bool ok = true;
+    int number = 0;
+    while (s.Open() && !gStop) {
+        std::string line;
+        bool have = false, ended = false;
+        {
+            std::lock_guard<std::mutex> lock(input.mutex);
+            if (!input.lines.empty()) {
+                line = input.lines.front();
+                input.lines.pop_front();
+                have = true;
+            }
+            ended = input.ended;
+        }
+        if (!have) {
+            if (ended) break;
+            s.RunUntil(NowMs() + 20);
+            continue;
+        }
+        number++;
+        size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos || line[first] == '#') continue;
+        Step step;
+        std::string error = ParseDocLine(line, &step);
+        if (!error.empty()) {
+            fprintf(stderr, "hu-sim: standard input line %d: %s\n", number, error.c_str());
+            ok = false;
+            continue;
+        }
+        SendStep(s, step);
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -417,15 +520,14 @@ int main(int argc, char** argv)
     for (const Step& step : opt.steps) {
         s.RunUntil(NowMs() + step.delayMs);
         if (!s.Open()) break;
-        std::string what = step.label + " " + step.json;
-        if (!step.cover.empty()) what += " + cover " + std::to_string(step.cover.size()) + "B";
-        s.Send(HuSim_DataFrame((uint8_t)step.srv, step.json, step.cover, s.NextMsgNo()), what.c_str());
+        SendStep(s, step);
     }
+    const bool inputOk = !opt.fromStdin || PlayStdin(s);
     s.RunUntil(NowMs() + opt.holdMs);
     if (opt.end && s.Open()) {
         s.Send(HuSim_EndFrame(s.NextMsgNo()), "service end");
         s.RunUntil(NowMs() + 2000);
     }
     close(fd);
-    return (opt.end && opt.start && !s.EndAcked()) ? 1 : 0;
+    return (opt.end && opt.start && !s.EndAcked()) || !inputOk ? 1 : 0;
 }
