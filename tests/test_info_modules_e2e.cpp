@@ -187,17 +187,18 @@ bool RenderUntil(P pred)
 TEST_F(InfoModulesE2e, HeadUnitSongWeatherAndGuidanceReachThePanels)
 {
     const std::string dir = HU_SIM_SCENARIOS;
-    ASSERT_NE(HuSim_StartLocalLink(3000), 0);
+    // The store is reset before the link starts: once it runs, its worker alone writes the store.
     Snapshot_Begin();
+    ASSERT_NE(HuSim_StartLocalLink(3000), 0);
     Play({"frame 00 00 50 00 7D 04 40 09 00", "fps 10", "wait 5500", "fps 30",
           "frame 04 08 00 00 00 03 00 00 00"});  // left media, right weather
 
     // The song's three documents, then the weather; the session stays open while the page draws.
     HeadUnit song(dir + "/music.json " + dir + "/weather.json", 8000);
-    EXPECT_TRUE(RenderUntil([] { return MusicInfo.Progress == 14 && WeatherInfo.Enable == 1; }));
-    EXPECT_EQ(CduMediaSrc, Media_Src_Music);
-    EXPECT_EQ(MusicInfo.HasCover, 1) << "the JPEG cover was decoded";
-    EXPECT_EQ(MusicInfo.PicWidth, 300);
+    EXPECT_TRUE(RenderUntil([] { return OrvShared_Load(MusicInfo.Progress) == 14 && OrvShared_Load(WeatherInfo.Enable) == 1; }));
+    EXPECT_EQ(OrvShared_Load(CduMediaSrc), Media_Src_Music);
+    EXPECT_EQ(OrvShared_Load(MusicInfo.HasCover), 1) << "the JPEG cover was decoded";
+    EXPECT_EQ(OrvShared_Load(MusicInfo.PicWidth), 300);
     Play({"wait 700"});
     std::vector<uint8_t> pic = Shot("hu-sim-music-weather");
     EXPECT_EQ(V()->mediaCoverPic, -1) << "the cover is on the screen";
@@ -210,14 +211,14 @@ TEST_F(InfoModulesE2e, HeadUnitSongWeatherAndGuidanceReachThePanels)
     EXPECT_EQ(song.join(), 0);
 
     // The head unit left: the store is emptied and the panels say so.
-    EXPECT_TRUE(RenderUntil([] { return CduComSrvPnt == 0x2017; }));
+    EXPECT_TRUE(RenderUntil([] { return OrvShared_Load(CduComSrvPnt) == 0x2017; }));
     Play({"wait 100"});
     EXPECT_EQ(V()->mediaSrc, Media_Src_None);
     EXPECT_EQ(V()->weatherTip, 1);
 
     // Guidance starts: the left panel switches to the navigation by itself.
     HeadUnit guidance(dir + "/navigation.json", 8000);
-    EXPECT_TRUE(RenderUntil([] { return NavInfo.RoadRemainDis == 11900; }));
+    EXPECT_TRUE(RenderUntil([] { return OrvShared_Load(NavInfo.RoadRemainDis) == 11900; }));
     Play({"wait 700"});
     pic = Shot("hu-sim-navigation");
     EXPECT_EQ(DistPics(), (std::vector<Int32>{D + 1, D + 1, DOT, D + 9, KM})) << "11900 m";

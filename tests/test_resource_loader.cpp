@@ -29,7 +29,7 @@ struct Job {
         item.response = [](void* argv) -> void* {
             Job* job = static_cast<Job*>(argv);
             std::lock_guard<std::mutex> guard(job->lock);
-            job->seen.push_back(job->item.state);
+            job->seen.push_back(OrvShared_Load(job->item.state));
             return nullptr;
         };
         item.argvresponse = this;
@@ -41,13 +41,19 @@ struct Job {
     }
 };
 
+// Waits until the item's response has recorded the state: the loader sets the state before it
+// calls the response, so a job is not released while its response still runs.
 bool WaitForState(Job& job, OrvTaskState state, int timeoutMs = 2000)
 {
+    auto reached = [&] {
+        std::vector<OrvTaskState> seen = job.Seen();
+        return !seen.empty() && seen.back() == state;
+    };
     for (int i = 0; i < timeoutMs; ++i) {
-        if (job.item.state == state) return true;
+        if (reached()) return true;
         OrvPlat_SleepMs(1);
     }
-    return job.item.state == state;
+    return reached();
 }
 
 class LoaderTest : public ::testing::Test {
@@ -100,7 +106,7 @@ TEST_F(LoaderTest, FiveWorkersRunAndTheSixthItemWaitsForOne)
     }
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(WaitForState(jobs[i], OrvTask_Running)) << i;
     OrvPlat_SleepMs(50);
-    EXPECT_EQ(jobs[5].item.state, OrvTask_Waiting);
+    EXPECT_EQ(OrvShared_Load(jobs[5].item.state), OrvTask_Waiting);
 
     gate = true;
     for (Job& job : jobs) EXPECT_TRUE(WaitForState(job, OrvTask_Finish));
@@ -119,7 +125,7 @@ TEST_F(LoaderTest, RequestFindingFiftyOneWaitingIsAborted)
     for (Job& job : waiting) {
         job.gate = &gate;
         ASSERT_EQ(RSL_Task_PostRequest(&job.item), 1);
-        ASSERT_EQ(job.item.state, OrvTask_Waiting);
+        ASSERT_EQ(OrvShared_Load(job.item.state), OrvTask_Waiting);
     }
     Job refused;
     EXPECT_EQ(RSL_Task_PostRequest(&refused.item), 1) << "the serve thread dealt with it";
@@ -163,7 +169,7 @@ TEST_F(LoaderTest, RequestsFromSeveralThreadsAreEachDealtWith)
     EXPECT_EQ(accepted + refused, 40);
     // A requester that could not have the hand-over lock within 10 ms is refused, never lost.
     for (Job& job : jobs) {
-        if (job.item.state == OrvTask_PostFail) continue;
+        if (OrvShared_Load(job.item.state) == OrvTask_PostFail) continue;
         EXPECT_TRUE(WaitForState(job, OrvTask_Finish));
     }
 }

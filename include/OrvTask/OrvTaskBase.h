@@ -50,6 +50,12 @@ void OrvTaskBase_Stop(OrvTaskBase* task);
 /* The worker's last act: posts the quit semaphore once. */
 void OrvTaskBase_WorkerEnded(OrvTaskBase* task);
 
+/* sem_clockwait and pthread_mutex_clocklock on the monotonic clock (0, or -1 / an error number as
+ * those return). ThreadSanitizer does not know these two calls: in its builds a success is
+ * announced to it as the wait or the lock it is, so that it sees the ordering they give. */
+int OrvTaskBase_SemClockWait(sem_t* sem, const struct timespec* deadline);
+int OrvTaskBase_MutexClockLock(pthread_mutex_t* mutex, const struct timespec* deadline);
+
 /* The monotonic clock, for time-outs counted from a call. */
 struct timespec OrvTaskBase_Now(void);
 /* start + ms. */

@@ -91,4 +91,22 @@ inline void OrvShared_CopyOut(void* dst, const void* src, size_t n)
     for (size_t i = 0; i < n; ++i) d[i] = __atomic_load_n(s + i, __ATOMIC_RELAXED);
 }
 
+/* A private copy of a shared text field: the field's bytes and a terminating zero after them,
+ * so the copy is a whole C string even when the field is full. */
+template <typename C, size_t N> struct OrvShared_TextCopy {
+    C s[N + 1];
+};
+
+/* Copies a shared text field (a zero-terminated array the other thread may rewrite meanwhile)
+ * into a private, always terminated copy: OrvShared_Text(MusicInfo.SongName).s. Read it after the
+ * Acquire of the counter that announces it; a copy that met a rewrite is a mix of two texts and
+ * lives until the writer's next counter step, which makes the reader copy again. */
+template <typename C, size_t N> inline OrvShared_TextCopy<C, N> OrvShared_Text(const C (&field)[N])
+{
+    OrvShared_TextCopy<C, N> out;
+    OrvShared_CopyOut(out.s, field, N);
+    out.s[N] = 0;
+    return out;
+}
+
 #endif

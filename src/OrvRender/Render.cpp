@@ -236,8 +236,8 @@ static void Render_BlendOn(void)
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
-static Int08 Render_NightMode(void) { return Indicator[4].sbit.b3; }
-static Int08 Render_ChargerConnected(void) { return Indicator[7].sbit.b6; }
+static Int08 Render_NightMode(void) { return OrvShared_Load(Indicator[4]).sbit.b3; }
+static Int08 Render_ChargerConnected(void) { return OrvShared_Load(Indicator[7]).sbit.b6; }
 
 /* ---- Frame time, first call, screen test -------------------------------------------------- */
 
@@ -357,20 +357,20 @@ void* Render(void*)
         if (mRebootRecover > 1999) globReboot = 0;
     }
 
-    if (Render_ScreenTest(ScreenColorTest)) return nullptr;
+    if (Render_ScreenTest(OrvShared_Load(ScreenColorTest))) return nullptr;
 
-    if (OtaState != 0) {
+    if (OrvShared_Load(OtaState) != 0) {
         OrvShared_Store(HmiDspState, HMI_DSP_LAUNCHING);
         Show(EL.ShowUpgradeUI);
         return nullptr;
     }
-    if (Indicator[7].sbit.b5) {
+    if (OrvShared_Load(Indicator[7]).sbit.b5) {
         NimboState = Nimbo_ON;
         Show(EL.ShowNimboUpgrade);
         return nullptr;
     }
 
-    UInt08 workMode = WorkMode;
+    UInt08 workMode = OrvShared_Load(WorkMode);
     if (NimboState == Nimbo_ON) {
         // The system upgrade has just ended: pass through the power-off page and power on again.
         NimboState = Nimbo_OFF;
@@ -591,9 +591,9 @@ static void Render_HideAll(void)
 static void Render_FontReadouts(void)
 {
     ShowBeginFont();
-    Show(EL.ShowTime, SysTimeOfDayInMin, SysTimeFmt);
-    Show(EL.ShowTemprature, Temperature);
-    Show(EL.ShowTripRange, TripRange);
+    Show(EL.ShowTime, OrvShared_Load(SysTimeOfDayInMin), OrvShared_Load(SysTimeFmt));
+    Show(EL.ShowTemprature, OrvShared_Load(Temperature));
+    Show(EL.ShowTripRange, OrvShared_Load(TripRange));
     ShowEndFont();
 }
 
@@ -614,7 +614,7 @@ void Render_PwrOnState(void)
         mRender_PreRenderState = mRender_RenderState;
         resetNeeded = 1;
         pageType = 0;
-        preLeftModuleID = LeftModuleID;
+        preLeftModuleID = OrvShared_Load(LeftModuleID);
         selfTestDuration = (globReboot == 1) ? SelfTest_Total_Duration : 0;  // no self test after a restart
         glClearColor(0, 0, 0, 1);
         glEnable(GL_TEXTURE_2D);
@@ -635,7 +635,7 @@ void Render_PwrOnState(void)
     if (chargingUI) {
         resetNeeded = 1;
     } else {
-        switch (Gear) {
+        switch (OrvShared_Load(Gear)) {
         case GEAR_D:
         case GEAR_N: pageType = 1; break;
         case GEAR_R: pageType = 3; break;
@@ -657,6 +657,7 @@ void Render_PwrOnState(void)
     if (background >= 0) Render_DrawPngScaled43(background, 0.0f);
 
     // Scene.
+    const UInt08 radarAlarm = OrvShared_Load(RadarAlarm);
     const Int08 driving = pageType == 1 || pageType == 3;
     if (chargingUI || selfTest || !driving) {
         Show(EL.ShowBackingCar, (Int08)0, (UInt08)0, (UInt08)0);
@@ -664,15 +665,15 @@ void Render_PwrOnState(void)
         Show(EL.ShowTrafficLines);
         Show(EL.ShowAiParking);
         Show(EL.ShowDrivingCar, (Int08)1);
-        if (RadarAlarm == 1 || RadarAlarm == 2)
-            Show(EL.ShowBackingCar, (Int08)1, (UInt08)0, RadarPriority);
+        if (radarAlarm == 1 || radarAlarm == 2)
+            Show(EL.ShowBackingCar, (Int08)1, (UInt08)0, OrvShared_Load(RadarPriority));
         else
             Show(EL.ShowBackingCar, (Int08)0, (UInt08)0, (UInt08)0);
     }
     if (!chargingUI && !selfTest) Show(EL.ShowDrivingMode, (UInt08)nightMode);
 
     if (chargingUI) {
-        Show(EL.ShowChargineUI, (Int08)1, Battery, TripRange);
+        Show(EL.ShowChargineUI, (Int08)1, OrvShared_Load(Battery), OrvShared_Load(TripRange));
     } else {
         if (resetNeeded) {
             resetNeeded = 0;
@@ -694,13 +695,13 @@ void Render_PwrOnState(void)
         Show(EL.ShowDrivingCar, (Int08)driving);
         Render_FontReadouts();
         Show(EL.ShowGreeting);
-        Show(EL.ShowSpeed, driving ? Speed : (UInt08)254);
-        Show(EL.ShowBattery, Battery, TripRange);
+        Show(EL.ShowSpeed, driving ? OrvShared_Load(Speed) : (UInt08)254);
+        Show(EL.ShowBattery, OrvShared_Load(Battery), OrvShared_Load(TripRange));
 
         // Side panels.
-        UInt08 menu = MenuID;
-        UInt08 rightModule = RightModuleID;
-        const UInt08 phone = BlueToothInfo.PhoneStatus;
+        UInt08 menu = OrvShared_Load(MenuID);
+        UInt08 rightModule = OrvShared_Load(RightModuleID);
+        const UInt08 phone = OrvShared_Load(BlueToothInfo.PhoneStatus);
 
         // A contact list arriving while a call rings does not end the call display.
         if (phone != PhoneStatus && !(PhoneStatus == PHONE_InCall && phone == PHONE_List)) {
@@ -710,32 +711,33 @@ void Render_PwrOnState(void)
         (void)prePhoneStatus;
 
         // Left side.
-        const Int08 radarView = RadarAlarm != 0 && (pageType == 1 || pageType == 2 || pageType == 3);
-        if (radarView || Ask(EL.ShowMenuLeft, MenuLeftId) == 1) {
-            Ask(EL.ShowLeftModuleList, LeftListCursor, (UInt08)255);
+        const UInt08 leftModule = OrvShared_Load(LeftModuleID), leftCursor = OrvShared_Load(LeftListCursor);
+        const Int08 radarView = radarAlarm != 0 && (pageType == 1 || pageType == 2 || pageType == 3);
+        if (radarView || Ask(EL.ShowMenuLeft, OrvShared_Load(MenuLeftId)) == 1) {
+            Ask(EL.ShowLeftModuleList, leftCursor, (UInt08)255);
             Render_LeftModules(255);
-        } else if (Ask(EL.ShowLeftModuleList, LeftListCursor, LeftModuleID) == 1) {
+        } else if (Ask(EL.ShowLeftModuleList, leftCursor, leftModule) == 1) {
             preLeftModuleID = 1;
             navAutoCut = 0;
             Render_LeftModules(255);
         } else {
             // Route guidance takes the left panel over until the driver picks another module.
-            if (NavInfo.Enable != 0) {
-                if (preLeftModuleID == 1 || preLeftModuleID != LeftModuleID || rightModule == MODULE_R_NAVIGATION) {
-                    preLeftModuleID = LeftModuleID;
+            if (OrvShared_Load(NavInfo.Enable) != 0) {
+                if (preLeftModuleID == 1 || preLeftModuleID != leftModule || rightModule == MODULE_R_NAVIGATION) {
+                    preLeftModuleID = leftModule;
                     isLeftModuleIDAlter = 1;
                     navAutoCut = 0;
                 }
                 if (isLeftModuleIDAlter == 0) navAutoCut = 1;
             } else {
-                preLeftModuleID = LeftModuleID;
+                preLeftModuleID = leftModule;
                 isLeftModuleIDAlter = 0;
                 navAutoCut = 0;
             }
             if (navAutoCut)
                 Show(EL.ShowModuleNav, (UInt08)0, (UInt08)6);
             else
-                Render_LeftModules(LeftModuleID);
+                Render_LeftModules(leftModule);
         }
 
         // Overlays of the right side: a call, then the voice assistant, then face recognition.
@@ -746,11 +748,11 @@ void Render_PwrOnState(void)
             voiceShown = Ask(EL.ShowVoiceAssistant, (UInt08)255);
             faceShown = Ask(EL.ShowFaceRecognition, (UInt08)255);
             menu = rightModule = 255;
-        } else if ((voiceShown = Ask(EL.ShowVoiceAssistant, CduRecordState)) == 1) {
+        } else if ((voiceShown = Ask(EL.ShowVoiceAssistant, OrvShared_Load(CduRecordState))) == 1) {
             rightSide = RightSide_VOICE_AI;
             menu = rightModule = 255;
             faceShown = Ask(EL.ShowFaceRecognition, (UInt08)255);
-        } else if ((faceShown = Ask(EL.ShowFaceRecognition, FaceRecognitionstate)) == 1) {
+        } else if ((faceShown = Ask(EL.ShowFaceRecognition, OrvShared_Load(FaceRecognitionstate))) == 1) {
             menu = rightModule = 255;
         }
         Render_TrackShown(mRender_VoiceSet, voiceShown);
@@ -764,9 +766,9 @@ void Render_PwrOnState(void)
             Show(EL.ShowMenuMediaSrcSelecting, menu);
             Show(EL.ShowMenuWindyModeSelecting, menu);
             Show(EL.ShowMenuVersion, menu);
-            Ask(EL.ShowRightModuleList, RightListCursor, (UInt08)255);
+            Ask(EL.ShowRightModuleList, OrvShared_Load(RightListCursor), (UInt08)255);
             Render_RightModules(255, phone, !Render_InCallDisplay(PhoneStatus));
-        } else if (Ask(EL.ShowRightModuleList, RightListCursor, rightModule) == 1) {
+        } else if (Ask(EL.ShowRightModuleList, OrvShared_Load(RightListCursor), rightModule) == 1) {
             rightSide = RightSide_MODULE;
             Show(EL.ShowMenuNull, menu);
             Render_RightModules(255, phone, 1);
@@ -781,11 +783,11 @@ void Render_PwrOnState(void)
     }
 
     // Lower part (the charging page joins here).
-    if (!chargingUI) Show(EL.ShowSpeedLimit, pageType, SpeedLimit);
-    Ask(EL.ShowHintInfo, HintID);
-    Ask(EL.ShowAlarmInfo, AlarmID);
-    if (!chargingUI) Show(EL.ShowGear, Gear);
-    Show(EL.ShowVuskSpeed, CruiseState, VuskSpeed);
+    if (!chargingUI) Show(EL.ShowSpeedLimit, pageType, OrvShared_Load(SpeedLimit));
+    Ask(EL.ShowHintInfo, OrvShared_Load(HintID));
+    Ask(EL.ShowAlarmInfo, OrvShared_Load(AlarmID));
+    if (!chargingUI) Show(EL.ShowGear, OrvShared_Load(Gear));
+    Show(EL.ShowVuskSpeed, OrvShared_Load(CruiseState), OrvShared_Load(VuskSpeed));
     Show(EL.ShowFixLeds);
     Show(EL.ShowDynamicLeds);
 
@@ -833,19 +835,19 @@ void Render_PwrOffState(void)
 
     if (Render_ChargerConnected()) {
         Show(EL.ShowParkingCar, (Int08)0, (Int08)1);
-        Show(EL.ShowChargineUI, (Int08)1, Battery, TripRange);
+        Show(EL.ShowChargineUI, (Int08)1, OrvShared_Load(Battery), OrvShared_Load(TripRange));
     } else {
         Show(EL.ShowParkingCar, (Int08)1, (Int08)1);
-        Show(EL.ShowChargineUI, (Int08)0, Battery, TripRange);
+        Show(EL.ShowChargineUI, (Int08)0, OrvShared_Load(Battery), OrvShared_Load(TripRange));
     }
 
     ShowBeginFont();
-    Show(EL.ShowTime, SysTimeOfDayInMin, SysTimeFmt);
-    Show(EL.ShowTemprature, Temperature);
+    Show(EL.ShowTime, OrvShared_Load(SysTimeOfDayInMin), OrvShared_Load(SysTimeFmt));
+    Show(EL.ShowTemprature, OrvShared_Load(Temperature));
     ShowEndFont();
 
-    Ask(EL.ShowHintInfo, HintID);
-    Ask(EL.ShowAlarmInfo, AlarmID);
+    Ask(EL.ShowHintInfo, OrvShared_Load(HintID));
+    Ask(EL.ShowAlarmInfo, OrvShared_Load(AlarmID));
     Show(EL.ShowFixLeds);
     Show(EL.ShowDynamicLeds);
     Render_Present();

@@ -5,6 +5,38 @@
 #include <cerrno>
 #include <ctime>
 
+#if defined(__SANITIZE_THREAD__)
+#define ORV_TSAN 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define ORV_TSAN 1
+#endif
+#endif
+#ifdef ORV_TSAN
+#include <sanitizer/tsan_interface.h>
+#endif
+
+int OrvTaskBase_SemClockWait(sem_t* sem, const struct timespec* deadline)
+{
+    int rc = sem_clockwait(sem, CLOCK_MONOTONIC, deadline);
+#ifdef ORV_TSAN
+    if (rc == 0) __tsan_acquire(sem);  // pairs with the release of the intercepted sem_post
+#endif
+    return rc;
+}
+
+int OrvTaskBase_MutexClockLock(pthread_mutex_t* mutex, const struct timespec* deadline)
+{
+#ifdef ORV_TSAN
+    __tsan_mutex_pre_lock(mutex, __tsan_mutex_try_lock);
+#endif
+    int rc = pthread_mutex_clocklock(mutex, CLOCK_MONOTONIC, deadline);
+#ifdef ORV_TSAN
+    __tsan_mutex_post_lock(mutex, __tsan_mutex_try_lock | (rc != 0 ? __tsan_mutex_try_lock_failed : 0), 0);
+#endif
+    return rc;
+}
+
 struct timespec OrvTaskBase_Now(void)
 {
     struct timespec now;
@@ -91,7 +123,7 @@ Int08 OrvTaskBase_WaitQuit(OrvTaskBase* task, struct timespec start)
 {
     struct timespec deadline = OrvTaskBase_After(start, task->StopTimeoutMs);
     int rc;
-    while ((rc = sem_clockwait(&task->SemQuit, CLOCK_MONOTONIC, &deadline)) != 0 && errno == EINTR) {}
+    while ((rc = OrvTaskBase_SemClockWait(&task->SemQuit, &deadline)) != 0 && errno == EINTR) {}
     return rc == 0 ? 1 : 0;
 }
 

@@ -27,7 +27,8 @@ static OrvQueue              mRsl_Task_AvaiSubThreadQueue = {nullptr, nullptr, 0
 void RSL_Task_ChangeTaskItemState(RslTaskItem* pItm, OrvTaskState state)
 {
     if (pItm == nullptr) return;
-    pItm->state = state;
+    // Workers change the state while the requester and its caller may be reading it.
+    OrvShared_Store(pItm->state, state);
     if (pItm->response != nullptr) pItm->response(pItm->argvresponse);
 }
 
@@ -83,7 +84,7 @@ static void* RSL_Task_WorkerFunc(void* argv)
     while (OrvShared_Load(mRsl_Task_SubThread_Stop[n]) != 1) {
         sem_wait(&mRsl_Task_SubThread_Sem[n]);
         if (OrvShared_Load(mRsl_Task_SubThread_Stop[n]) == 1) break;
-        mRsl_Task_SubThread_State[n] = OrvTask_Running;
+        OrvShared_Store(mRsl_Task_SubThread_State[n], OrvTask_Running);
         for (;;) {
             pthread_mutex_lock(&mRsl_Task_SubThread_Mutex);
             OrvNode* first = head(&mRsl_Task_WaitTaskQueue);
@@ -101,7 +102,9 @@ static void* RSL_Task_WorkerFunc(void* argv)
         pushQ(&self, &mRsl_Task_AvaiSubThreadQueue);
         pthread_mutex_unlock(&mRsl_Task_SubThread_Mutex);
     }
-    mRsl_Task_SubThread_State[n] = OrvTask_Finish;
+    // Release: the serve thread, which waits for every worker's Finish, then lets the task end and
+    // its semaphores be destroyed; everything this worker did comes before.
+    OrvShared_Publish(mRsl_Task_SubThread_State[n], OrvTask_Finish);
     return nullptr;
 }
 
@@ -151,7 +154,7 @@ static void RSL_Task_TakeRequest(void)
 static Int08 RSL_Task_AllWorkersFinished(void)
 {
     for (int i = 0; i < RSL_TASK_WORKER_NUM; ++i)
-        if (mRsl_Task_SubThread_State[i] != OrvTask_Finish) return 0;
+        if (OrvShared_Acquire(mRsl_Task_SubThread_State[i]) != OrvTask_Finish) return 0;
     return 1;
 }
 
@@ -165,7 +168,7 @@ static void* RSL_Task_Serve(void*)
         pthread_mutex_unlock(&mRsl_Task_SubThread_Mutex);
     }
     pthread_mutex_lock(&mRsl_Task_SubThread_Mutex);
-    mRsl_Task_ServeEnded = 1;
+    OrvShared_Store(mRsl_Task_ServeEnded, 1);
     pthread_mutex_unlock(&mRsl_Task_SubThread_Mutex);
 
     for (int i = 0; i < RSL_TASK_WORKER_NUM; ++i) {
@@ -183,8 +186,8 @@ static void RSL_Task_AwaitResponse(RslTaskItem* item)
 {
     for (;;) {
         struct timespec slice = OrvTaskBase_After(OrvTaskBase_Now(), 20);
-        if (sem_clockwait(&mRsl_Task_SemResponse, CLOCK_MONOTONIC, &slice) == 0) return;
-        if (errno == EINTR || mRsl_Task_ServeEnded != 1) continue;
+        if (OrvTaskBase_SemClockWait(&mRsl_Task_SemResponse, &slice) == 0) return;
+        if (errno == EINTR || OrvShared_Load(mRsl_Task_ServeEnded) != 1) continue;
         pthread_mutex_lock(&mRsl_Task_SubThread_Mutex);
         if (mRsl_Task_ItemRequest == item) mRsl_Task_ItemRequest = nullptr;
         pthread_mutex_unlock(&mRsl_Task_SubThread_Mutex);
@@ -205,14 +208,14 @@ Int08 RSL_Task_PostRequest(void* argv)
     }
     RSL_Task_ChangeTaskItemState(item, OrvTask_Request);
     struct timespec deadline = OrvTaskBase_After(start, 10);
-    if (pthread_mutex_clocklock(&mRsl_Task.Mutex, CLOCK_MONOTONIC, &deadline) != 0) {
+    if (OrvTaskBase_MutexClockLock(&mRsl_Task.Mutex, &deadline) != 0) {
         RSL_Task_ChangeTaskItemState(item, OrvTask_PostFail);
         return 0;
     }
     mRsl_Task_ItemRequest = item;
     sem_post(&mRsl_Task_SemRequest);
     RSL_Task_AwaitResponse(item);
-    if (item->state == OrvTask_Request) {
+    if (OrvShared_Load(item->state) == OrvTask_Request) {
         RSL_Task_ChangeTaskItemState(item, OrvTask_PostFail);
         pthread_mutex_unlock(&mRsl_Task.Mutex);
         return 0;
@@ -231,7 +234,7 @@ void  RSL_Task_Excute(void)
         RSL_Task_EmptyQueue(&mRsl_Task_AvaiSubThreadQueue);
         mRsl_Task_SubThreadNum = 0;
     }
-    mRsl_Task_ServeEnded = 0;
+    OrvShared_Store(mRsl_Task_ServeEnded, 0);
     OrvTaskBase_Excute(&mRsl_Task, RSL_Task_Serve, nullptr, nullptr);
 }
 

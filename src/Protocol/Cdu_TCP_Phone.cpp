@@ -156,7 +156,7 @@ bool SetRangedState(const cJSON* notify, const char* key, Int32 max, UInt08* sta
     if (!CDU_TCP_IsStringItem(notify, key)) return false;
     Int32 v;
     if (!CDU_TCP_GetDecimal(notify, key, &v)) return false;
-    if (v >= 0 && v <= max) *state = (UInt08)v;
+    if (v >= 0 && v <= max) OrvShared_Store(*state, (UInt08)v);
     return true;
 }
 

@@ -304,15 +304,18 @@ void RecordEnergyCost(UInt08 sample)
 {
     static UInt08 preCost = 255;
     if (sample != 255 && preCost == 255) {
+        UInt08 idx = 0, idx0 = 0;
         if (EnergyCostIdx == 255) {
             OrvShared_Fill(EnergyCostP100m, 0, sizeof(EnergyCostP100m));
-            OrvShared_Store(EnergyCostIdx, 0);
-            OrvShared_Store(EnergyCostIdx0, 0);
         } else {
-            OrvShared_Store(EnergyCostIdx, (UInt08)((EnergyCostIdx + 1) % 100));
-            if (EnergyCostIdx == EnergyCostIdx0) OrvShared_Store(EnergyCostIdx0, (UInt08)((EnergyCostIdx0 + 1) % 100));
+            idx = (UInt08)((EnergyCostIdx + 1) % 100);
+            idx0 = idx == EnergyCostIdx0 ? (UInt08)((EnergyCostIdx0 + 1) % 100) : EnergyCostIdx0;
         }
-        OrvShared_Store(EnergyCostP100m[EnergyCostIdx], sample);
+        // The sample and the oldest slot are in place before the newest index announces them:
+        // the render thread rebuilds its graph when it sees the index change.
+        OrvShared_Store(EnergyCostP100m[idx], sample);
+        OrvShared_Store(EnergyCostIdx0, idx0);
+        OrvShared_Publish(EnergyCostIdx, idx);
     }
     preCost = sample;
 }

@@ -189,11 +189,12 @@ void ShowSpeed(UInt08 speed)
         str[len++] = (UInt08)(preSpeed % 10);
 
         // Red from the warning speed on, white again only 4 km/h below it.
-        if (SpeedWarn == 0)
+        const UInt08 speedWarn = OrvShared_Load(SpeedWarn);
+        if (speedWarn == 0)
             isRed = 0;
-        else if (preSpeed >= SpeedWarn)
+        else if (preSpeed >= speedWarn)
             isRed = 1;
-        else if (isRed && preSpeed + 4 < SpeedWarn)
+        else if (isRed && preSpeed + 4 < speedWarn)
             isRed = 0;
     }
 
@@ -238,12 +239,10 @@ static void ShowBasic_BuildGreeting(UInt32* txt, Int32 cap)
     const char* hi = "Hi, ";
     Int32 n = 0;
     for (; hi[n]; n++) txt[n] = (UInt08)hi[n];
-    if (AccountInfo.CurrUsrName[0] != 0) {
+    const auto utf8 = OrvShared_Text(AccountInfo.CurrUsrName);  // terminated even when the field is full
+    if (utf8.s[0] != 0) {
         UInt32 name[10];
-        char utf8[sizeof(AccountInfo.CurrUsrName) + 1];
-        memcpy(utf8, AccountInfo.CurrUsrName, sizeof(AccountInfo.CurrUsrName));
-        utf8[sizeof(AccountInfo.CurrUsrName)] = 0;  // the store's text may fill the whole field
-        ConvUtf8ToUcs(name, (const Int08*)utf8, 10);
+        ConvUtf8ToUcs(name, utf8.s, 10);
         if (name[0] == HintAlarm_FONT_CODE[str_account_guest_idx[0]] &&
             name[1] == HintAlarm_FONT_CODE[str_account_guest_idx[1]] && name[2] == 0) {
             name[0] = HintAlarm_FONT_CODE[str_account_default_idx[0]];
@@ -271,14 +270,15 @@ void ShowGreeting(void)
     if (!localInit) {
         localInit = 1;
         poolTxtGreetingIdx = ShowKeepPoolSlot(poolTxtGreetingIdx, 378 * 54);
-        codeUpdGreeting = AccountInfo.UpdAccount - 1;
+        codeUpdGreeting = OrvShared_Load(AccountInfo.UpdAccount) - 1;
         Once_LoadShaderProgram(Prgm_AttrAlpha_Font);
     }
     if (poolTxtGreetingIdx < 0) return;
 
     GLuint tex = texPool[poolTxtGreetingIdx];
-    if (AccountInfo.UpdAccount != codeUpdGreeting) {
-        codeUpdGreeting = AccountInfo.UpdAccount;
+    const UInt32 updAccount = OrvShared_Acquire(AccountInfo.UpdAccount);
+    if (updAccount != codeUpdGreeting) {
+        codeUpdGreeting = updAccount;
         invAlpha = 1.0f;
         ShowBasic_BuildGreeting(txtGreeting, 14);
         memcpy(mShowBasic.greeting, txtGreeting, sizeof(txtGreeting));

@@ -340,7 +340,7 @@ void ShowChargineUI(Int08 visible, UInt08 battery, UInt16 range)
     duration_progress += (UInt32)mFrameTimeMs;
     if (FIRST) wait += (UInt32)mFrameTimeMs;
 
-    const UInt08 state = ChargingState;
+    const UInt08 state = OrvShared_Load(ChargingState);
     if (state != preState && !FIRST) {
         preState = state;
         IF_ONCE = 1;
@@ -412,6 +412,6 @@ void ShowChargineUI(Int08 visible, UInt08 battery, UInt16 range)
     RangeNumber(range);
     ShowEndTexture();
 
-    const UInt16 timeNeed = ChargingTimeNeed;
+    const UInt16 timeNeed = OrvShared_Load(ChargingTimeNeed);
     if (timeNeed != 0xFFFF && IsAnimated(state)) RemainingTime(timeNeed);
 }

@@ -54,7 +54,8 @@ void ShowBattery(UInt08 battery, UInt16 rangeTrip)
 
     const Image* full = &tgaImg[TGA_ui3_basic_battery_full_green];
     Recti bar = {full->ltx, full->lty, (Int32)(full->w * barRate), full->h};
-    Int08 faded = barTga == TGA_ui3_basic_battery_full_green && (Indicator[7].value & 0x18) != 0 && barRate > 0.1f;
+    Int08 faded = barTga == TGA_ui3_basic_battery_full_green && (OrvShared_Load(Indicator[7].value) & 0x18) != 0 &&
+                  barRate > 0.1f;
     if (faded) {
         // The last tenth of the scale below the charge is what air conditioning or the cold
         // battery takes: drawn faded, the rest opaque over it.
@@ -193,7 +194,7 @@ void ShowDrivingMode(UInt08 nightMode)
     static Flt32 modeIconAlpha = 1.0f;
     static Flt32 modeBarInvAlpha = 1.0f;
 
-    UInt08 bits = Indicator[4].value >> 6;
+    UInt08 bits = OrvShared_Load(Indicator[4].value) >> 6;
     ShowBeginTexture();
     if (bits == 1 || bits == 2) {
         // A request starts its animation only from rest or once the other mode's has finished.
@@ -285,7 +286,7 @@ void ShowSpeedLimit(UInt08 type, UInt08 limit)
 
     // Emphasis: grows while asked for and holds at 1500; once released, a started animation
     // runs to its end and then drops back to rest.
-    if (Indicator[0].value & 0x40) {
+    if (OrvShared_Load(Indicator[0].value) & 0x40) {
         scaleDuration += (UInt32)mFrameTimeMs;
         if (scaleDuration > 1500) scaleDuration = 1500;
     } else if (scaleDuration == 1500) {

@@ -245,7 +245,7 @@ void ShowDrivingCar(Int08 visible)
         durationRoad = durationCar = durationBeam = kEntryPhaseMs;
         preVisible = 1;
     }
-    const Int32 body = ShowOverlays_CarBody(VehicleColorCfg);
+    const Int32 body = ShowOverlays_CarBody(OrvShared_Load(VehicleColorCfg));
     ShowLoadPng(body);
     ShowLoadPng(body + 1);
 
@@ -257,7 +257,7 @@ void ShowDrivingCar(Int08 visible)
     ShowBeginTexture();
     mShowOverlays.carBeamPng = -1;
     if (durationCar <= 249) {
-        const UInt08 lamps = Indicator[6].value;
+        const UInt08 lamps = OrvShared_Load(Indicator[6].value);
         Int32 beam = (lamps & 0x08) ? PNG_driving_high_beam : (lamps & 0x30) ? PNG_driving_low_beam : -1;
         if (beam >= 0) {
             const GLfloat inv = durationBeam / (GLfloat)kEntryPhaseMs;
@@ -270,7 +270,7 @@ void ShowDrivingCar(Int08 visible)
     const GLfloat inv = durationCar / (GLfloat)kEntryPhaseMs;
     ShowTextureAlpha(inv);
     ShowOverlays_CarImage(body, yOffset);
-    mShowOverlays.carCamera = (Indicator[0].value & 0x80) != 0;
+    mShowOverlays.carCamera = (OrvShared_Load(Indicator[0].value) & 0x80) != 0;
     if (mShowOverlays.carCamera) ShowOverlays_CarImage(body + 1, yOffset);
     ShowOverlays_CarImage(PNG_driving_car_tail_lamp_off, yOffset);
     ShowOverlays_CarImage(PNG_driving_car_tail_shelter, yOffset);
@@ -285,7 +285,7 @@ void ShowDrivingCar(Int08 visible)
             {&Indicator[6], 0x02, PNG_driving_car_tail_lamp_fog},
         };
         for (const auto& l : lamps) {
-            if (!(l.byte->value & l.bit)) continue;
+            if (!(OrvShared_Load(l.byte->value) & l.bit)) continue;
             ShowOverlays_CarImage(l.png, yOffset);
             mShowOverlays.carLamps[mShowOverlays.carLampNum++] = l.png;
         }
@@ -355,7 +355,7 @@ void ShowAiParking(void)
 
     mShowOverlays.slotsShown = 0;
     mShowOverlays.slotNum = 0;
-    const UInt08 v0 = CarportValue0.value, v1 = CarportValue1.value;
+    const UInt08 v0 = OrvShared_Load(CarportValue0.value), v1 = OrvShared_Load(CarportValue1.value);
     if (v0 == 0 && v1 == 0) {
         preVisible = 0;
         return;

@@ -52,13 +52,14 @@ static void ShowDrivingScene_Marker(void)
     static UInt08 preCruiseState = 0;
     static UInt08 prepicid = 0;
 
-    if (ACCstate != preCruiseState) {
+    const UInt08 accState = OrvShared_Load(ACCstate);
+    if (accState != preCruiseState) {
         prepicid = preCruiseState;
-        preCruiseState = ACCstate;
+        preCruiseState = accState;
         // A new image starts hidden; the old one fades out from fully shown.
-        invAlphaBg = ShowDrivingScene_MarkerState(ACCstate) ? 1.0f : 0.0f;
+        invAlphaBg = ShowDrivingScene_MarkerState(accState) ? 1.0f : 0.0f;
     }
-    if (ShowDrivingScene_MarkerState(ACCstate)) {
+    if (ShowDrivingScene_MarkerState(accState)) {
         invAlphaBg -= mFrameTimeMs * 0.001f;
         if (invAlphaBg < 0.0f) invAlphaBg = 0.0f;
     } else {
@@ -67,9 +68,9 @@ static void ShowDrivingScene_Marker(void)
     }
 
     Int32 png = -1;
-    if (ACCstate == 0 && invAlphaBg < 1.0f && ShowDrivingScene_MarkerState(prepicid)) png = ShowDrivingScene_MarkerPng(prepicid);
-    if (invAlphaBg > 0.99f && ACCstate == 0) prepicid = 0;
-    if (ShowDrivingScene_MarkerState(ACCstate)) png = ShowDrivingScene_MarkerPng(ACCstate);
+    if (accState == 0 && invAlphaBg < 1.0f && ShowDrivingScene_MarkerState(prepicid)) png = ShowDrivingScene_MarkerPng(prepicid);
+    if (invAlphaBg > 0.99f && accState == 0) prepicid = 0;
+    if (ShowDrivingScene_MarkerState(accState)) png = ShowDrivingScene_MarkerPng(accState);
 
     if (png >= 0) {
         ShowBeginTexture();
@@ -113,7 +114,8 @@ typedef struct Struct_ShowLaneSamples {
 static Int32 ShowDrivingScene_LinePoints(const ShowLaneSamples* s, GLfloat yOrig, Int08 c0, UInt08 length,
                                          const ShowLaneStyle* style, GLfloat* vertex, GLfloat* color)
 {
-    const GLfloat c1 = TrafficLaneParam1, c2 = TrafficLaneParam2, c3 = TrafficLaneParam3;
+    const GLfloat c1 = OrvShared_Load(TrafficLaneParam1), c2 = OrvShared_Load(TrafficLaneParam2),
+                  c3 = OrvShared_Load(TrafficLaneParam3);
     Int32 n = 0;
     for (Int32 i = 0; i <= kLastSample; i++) {
         GLfloat d = ShowDrivingScene_Distance(i);
@@ -138,10 +140,10 @@ static void ShowDrivingScene_Lines(const ShowLaneSamples* s, GLfloat yOrig, GLfl
 {
     struct Line { Int08 c0; UInt08 status, length; };
     const Line lines[4] = {
-        {TrafficLaneParam0_LL, TrafficLaneStatus_LL, LaneLength_LL},
-        {TrafficLaneParam0_L, TrafficLaneStatus_L, LaneLength_L},
-        {TrafficLaneParam0_R, TrafficLaneStatus_R, LaneLength_R},
-        {TrafficLaneParam0_RR, TrafficLaneStatus_RR, LaneLength_RR},
+        {OrvShared_Load(TrafficLaneParam0_LL), OrvShared_Load(TrafficLaneStatus_LL), OrvShared_Load(LaneLength_LL)},
+        {OrvShared_Load(TrafficLaneParam0_L), OrvShared_Load(TrafficLaneStatus_L), OrvShared_Load(LaneLength_L)},
+        {OrvShared_Load(TrafficLaneParam0_R), OrvShared_Load(TrafficLaneStatus_R), OrvShared_Load(LaneLength_R)},
+        {OrvShared_Load(TrafficLaneParam0_RR), OrvShared_Load(TrafficLaneStatus_RR), OrvShared_Load(LaneLength_RR)},
     };
     GLfloat vertex[SHOW_LANE_POINTS * 3];
     GLfloat color[SHOW_LANE_POINTS * 4];
@@ -195,8 +197,8 @@ static Int32 ShowDrivingScene_VehicleTexture(UInt08 model, UInt08 colour)
 // Model and colour codes of vehicles 1-6, packed in the four data bytes.
 static void ShowDrivingScene_VehicleCodes(Int32 v, UInt08* model, UInt08* colour)
 {
-    const UInt08 d0 = ForwardVehicleData0.value, d1 = ForwardVehicleData1.value, d2 = ForwardVehicleData2.value,
-                 d3 = ForwardVehicleData3.value;
+    const UInt08 d0 = OrvShared_Load(ForwardVehicleData0.value), d1 = OrvShared_Load(ForwardVehicleData1.value),
+                 d2 = OrvShared_Load(ForwardVehicleData2.value), d3 = OrvShared_Load(ForwardVehicleData3.value);
     const UInt08 models[SHOW_VEHICLES] = {
         (UInt08)(d0 & 3), (UInt08)(d1 & 3), (UInt08)(d2 & 3), (UInt08)(d3 & 3), (UInt08)((d3 >> 2) & 3),
         (UInt08)((d3 >> 4) & 3),
@@ -220,11 +222,14 @@ static const GLfloat kVehicleMaterial[16] = {
 
 static void ShowDrivingScene_Vehicles(GLfloat yOrig)
 {
-    const Int08 xs[SHOW_VEHICLES] = {ForwardVehicle1X, ForwardVehicle2X, ForwardVehicle3X,
-                                     ForwardVehicle4X, ForwardVehicle5X, ForwardVehicle6X};
-    const Int08 ys[SHOW_VEHICLES] = {ForwardVehicle1Y, ForwardVehicle2Y, ForwardVehicle3Y,
-                                     ForwardVehicle4Y, ForwardVehicle5Y, ForwardVehicle6Y};
-    const GLfloat c1 = TrafficLaneParam1, c2 = TrafficLaneParam2, c3 = TrafficLaneParam3;
+    const Int08 xs[SHOW_VEHICLES] = {OrvShared_Load(ForwardVehicle1X), OrvShared_Load(ForwardVehicle2X),
+                                     OrvShared_Load(ForwardVehicle3X), OrvShared_Load(ForwardVehicle4X),
+                                     OrvShared_Load(ForwardVehicle5X), OrvShared_Load(ForwardVehicle6X)};
+    const Int08 ys[SHOW_VEHICLES] = {OrvShared_Load(ForwardVehicle1Y), OrvShared_Load(ForwardVehicle2Y),
+                                     OrvShared_Load(ForwardVehicle3Y), OrvShared_Load(ForwardVehicle4Y),
+                                     OrvShared_Load(ForwardVehicle5Y), OrvShared_Load(ForwardVehicle6Y)};
+    const GLfloat c1 = OrvShared_Load(TrafficLaneParam1), c2 = OrvShared_Load(TrafficLaneParam2),
+                  c3 = OrvShared_Load(TrafficLaneParam3);
 
     mShowDrivingScene.vehicleNum = 0;
     glEnable(GL_DEPTH_TEST);

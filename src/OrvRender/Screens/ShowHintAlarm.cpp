@@ -88,10 +88,9 @@ static void ShowHa_Codes(const unsigned int* txt, UInt32* codes)
 static void ShowHa_WelcomeCodes(const unsigned int* txt, UInt32* codes)
 {
     for (Int32 i = 0; i < 6; i++) codes[i] = HintAlarm_FONT_CODE[txt[i]];
-    // The store's field is not trusted to end inside its 60 bytes.
-    Int08 name[sizeof(AccountInfo.CurrUsrName) + 1];
-    memcpy(name, AccountInfo.CurrUsrName, sizeof(AccountInfo.CurrUsrName));
-    name[sizeof(AccountInfo.CurrUsrName)] = 0;
+    // The store's field is not trusted to end inside its 60 bytes; the copy always ends.
+    const auto copy = OrvShared_Text(AccountInfo.CurrUsrName);
+    const Int08* name = copy.s;
     if (name[0] == 0) {
         ConvUtf8ToUcs(&codes[6], (const Int08*)"Velmo", 14);
         return;
@@ -167,7 +166,7 @@ static void ShowHa_DrawLine(Int32 slot, Recti rect, ShowHaLine* view)
 
 static bool ShowHa_LinkDown(void)
 {
-    return IicComStatus == IIC_COM_EXCEPTION;
+    return OrvShared_Load(IicComStatus) == IIC_COM_EXCEPTION;
 }
 
 // ---- Hint pop-up ----------------------------------------------------------------------------
@@ -452,7 +451,7 @@ Int08 ShowHintInfo(UInt08 hintID)
     ShowEndFont();
 
     const bool blink = e->blink == HINT_BLINK_ALWAYS ||
-                       (e->blink == HINT_BLINK_INDICATOR && (Indicator[7].value & 0x80) != 0);
+                       (e->blink == HINT_BLINK_INDICATOR && (OrvShared_Load(Indicator[7].value) & 0x80) != 0);
     if (blink) {
         ShowHint_BlinkStep(&sumtime, &step, &prestep, &modeIconAlpha);
         ShowHint_DrawBand(modeIconAlpha);

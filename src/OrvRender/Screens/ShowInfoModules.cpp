@@ -164,7 +164,7 @@ static Int32 ShowInfo_AppendTemp(UInt32* line, Int32 n, Int32 cap, Int32 value)
 static void ShowInfo_BuildWeatherLine(UInt32* line)
 {
     UInt32 desc[20];
-    ConvUtf8ToUcs(desc, WeatherInfo.Status, 20);
+    ConvUtf8ToUcs(desc, OrvShared_Text(WeatherInfo.Status).s, 20);
     Int32 n = ShowInfo_Len(desc, 20);
     if (n > 7) {
         desc[7] = desc[8] = desc[9] = '.';
@@ -176,10 +176,10 @@ static void ShowInfo_BuildWeatherLine(UInt32* line)
     memcpy(line, desc, (size_t)n * sizeof(UInt32));
     const UInt32 sep[3] = {' ', '|', ' '};
     for (Int32 i = n > 0 ? 0 : 1; i < 3; i++) line[n++] = sep[i];
-    n = ShowInfo_AppendTemp(line, n, cap, WeatherInfo.NightTmp);
+    n = ShowInfo_AppendTemp(line, n, cap, OrvShared_Load(WeatherInfo.NightTmp));
     if (n < cap) line[n++] = unit;
     if (n < cap) line[n++] = '/';
-    n = ShowInfo_AppendTemp(line, n, cap, WeatherInfo.DayTmp);
+    n = ShowInfo_AppendTemp(line, n, cap, OrvShared_Load(WeatherInfo.DayTmp));
     if (n < cap) line[n++] = unit;
 }
 
@@ -188,7 +188,7 @@ static void ShowInfo_BuildWeatherLine(UInt32* line)
 static void ShowInfo_DrawWeatherTemp(Int32 xOffset)
 {
     Int32 pics[4], num = 0;
-    Int32 t = WeatherInfo.Tmp;
+    Int32 t = OrvShared_Load(WeatherInfo.Tmp);
     UInt32 v = (UInt32)(t < 0 ? -t : t) % 100;
     if (t < 0) pics[num++] = PNG_ui3_speed_digit_negative;
     if (v > 9) pics[num++] = PNG_ui3_speed_digit_0 + (Int32)(v / 10);
@@ -225,12 +225,12 @@ void ShowModuleWeather(UInt08 type, UInt08 moduleId)
     const Int32 bytes[2] = {25000, 25000};
     const bool slotsNew = ShowInfo_TakeSlots(&slotsTaken, slots, bytes, 2);
     if (!ShowFontReady(Style_SiYuan_R)) return;
-    if (slotsNew || ShowInfo_Reshown(&fade, type)) codeUpdInfo = (UInt08)(WeatherInfo.UpdWth - 1);
+    if (slotsNew || ShowInfo_Reshown(&fade, type)) codeUpdInfo = (UInt08)(OrvShared_Load(WeatherInfo.UpdWth) - 1);
     const Flt32 invAlpha = ShowInfo_Fade(&fade, type);
     const Int32 xOffset = type == MODULE_Right ? kWeatherXOffset : 0;
     mShowInfo.weatherInvAlpha = invAlpha;
 
-    if (WeatherInfo.Enable == 0) {
+    if (OrvShared_Load(WeatherInfo.Enable) == 0) {
         static const Int32 tipX[2] = {348, 1920 - 348};
         mShowInfo.weatherTip = 1;
         ShowBeginFont();
@@ -241,10 +241,11 @@ void ShowModuleWeather(UInt08 type, UInt08 moduleId)
     }
     mShowInfo.weatherTip = 0;
 
-    if (WeatherInfo.UpdWth != codeUpdInfo) {
-        codeUpdInfo = WeatherInfo.UpdWth;
+    const UInt08 updWth = OrvShared_Acquire(WeatherInfo.UpdWth);
+    if (updWth != codeUpdInfo) {
+        codeUpdInfo = updWth;
         ShowInfo_BuildWeatherLine(txtCity);
-        ShowInfo_ConvCut(txtType, WeatherInfo.City, 20);
+        ShowInfo_ConvCut(txtType, OrvShared_Text(WeatherInfo.City).s, 20);
         ShowBuildTextImage(poolTxtCityIdx, fontLibId[Style_SiYuan_R], 25, 500, 50, txtCity, false, &txtCityWidth,
                            &txtCityHeight);
         ShowBuildTextImage(poolTxtTypeIdx, fontLibId[Style_SiYuan_R], 25, 500, 50, txtType, false, &txtTypeWidth,
@@ -255,7 +256,7 @@ void ShowModuleWeather(UInt08 type, UInt08 moduleId)
 
     ShowBeginTexture();
     ShowTextureAlpha(invAlpha);
-    const Int32 id = WeatherInfo.StatusId;
+    const Int32 id = OrvShared_Load(WeatherInfo.StatusId);
     mShowInfo.weatherIcon = -1;
     if (id >= 1 && id <= 37) {
         const Int32 icon = statusIconIdx[id];
@@ -317,7 +318,7 @@ static void ShowInfo_NavDistPic(const Image* img, Int32 id, Recti r)
 // each from x = 332: metres up to 999, kilometres rounded to one decimal above, then the unit.
 static void ShowInfo_DrawNavDistance(Int32 xOffset)
 {
-    const Int32 r = NavInfo.RoadRemainDis;
+    const Int32 r = OrvShared_Load(NavInfo.RoadRemainDis);
     const UInt32 d = r < 0 ? 0u - (UInt32)r : (UInt32)r;
     Int32 pics[SHOW_INFO_MAX_PICS], num = 0, unit;
     UInt32 digits[10];
@@ -353,11 +354,11 @@ static void ShowInfo_DrawNavDistance(Int32 xOffset)
 // "<remaining distance> <remaining time>" in 19 characters, dots when the line is full.
 static void ShowInfo_BuildNavRemain(UInt32* line)
 {
-    ConvUtf8ToUcs(line, NavInfo.RemainDis1, 20);
+    ConvUtf8ToUcs(line, OrvShared_Text(NavInfo.RemainDis1).s, 20);
     Int32 n = ShowInfo_Len(line, 20);
     if (n <= 18) {
         line[n] = ' ';
-        ConvUtf8ToUcs(line + n + 1, NavInfo.RemainTime1, 20 - (n + 1));
+        ConvUtf8ToUcs(line + n + 1, OrvShared_Text(NavInfo.RemainTime1).s, 20 - (n + 1));
     }
     ShowInfo_DotsIfFull(line, 20);
 }
@@ -377,8 +378,8 @@ void ShowModuleNav(UInt08 type, UInt08 moduleId)
     Int32* const slots[2] = {&poolTxtRoadNameIdx, &poolTxtRemainInfoIdx};
     const Int32 bytes[2] = {27000, 16000};
     if (ShowInfo_TakeSlots(&slotsTaken, slots, bytes, 2) || ShowInfo_Reshown(&fade, type)) {
-        codeUpdNextRoadName = (UInt08)(NavInfo.UpdNextRoadName - 1);
-        codeUpdRemainInfo = (UInt08)(NavInfo.UpdRemainInfo1 - 1);
+        codeUpdNextRoadName = (UInt08)(OrvShared_Load(NavInfo.UpdNextRoadName) - 1);
+        codeUpdRemainInfo = (UInt08)(OrvShared_Load(NavInfo.UpdRemainInfo1) - 1);
     }
     const Flt32 invAlpha = ShowInfo_Fade(&fade, type);
     const Int32 xOffset = type == MODULE_Right ? kNavXOffset : 0;
@@ -394,7 +395,7 @@ void ShowModuleNav(UInt08 type, UInt08 moduleId)
 
     ShowBeginTexture();
     ShowTextureAlpha(invAlpha);
-    if (NavInfo.Enable == 0) {
+    if (OrvShared_Load(NavInfo.Enable) == 0) {
         mShowInfo.navIcon = TGA_nav_icon_nav_disable;
         for (Int32 id : {(Int32)TGA_nav_icon_nav_disable, (Int32)TGA_nav_tips_disable})
             ShowDrawImageRect(&tgaImg[id], ShowInfo_TgaRect(id, xOffset));
@@ -403,7 +404,8 @@ void ShowModuleNav(UInt08 type, UInt08 moduleId)
         return;
     }
     ShowDrawImageRect(shadow, shadowRect);
-    const Int32 icon = NavInfo.NavIcon < 14 ? kNavIcons[NavInfo.NavIcon] : -1;
+    const UInt08 navIcon = OrvShared_Load(NavInfo.NavIcon);
+    const Int32 icon = navIcon < 14 ? kNavIcons[navIcon] : -1;
     mShowInfo.navIcon = icon;
     if (icon >= 0) ShowDrawImageRect(&tgaImg[icon], ShowInfo_TgaRect(icon, xOffset));
     if (icon == TGA_nav_icon_destination) {
@@ -417,16 +419,18 @@ void ShowModuleNav(UInt08 type, UInt08 moduleId)
     ShowInfo_DrawNavDistance(xOffset);
     ShowEndTexture();
 
-    if (NavInfo.UpdNextRoadName != codeUpdNextRoadName) {
-        codeUpdNextRoadName = NavInfo.UpdNextRoadName;
-        ConvUtf8ToUcs(txtRoadName, NavInfo.NextRoadName, 15);
+    const UInt08 updNextRoadName = OrvShared_Acquire(NavInfo.UpdNextRoadName);
+    if (updNextRoadName != codeUpdNextRoadName) {
+        codeUpdNextRoadName = updNextRoadName;
+        ConvUtf8ToUcs(txtRoadName, OrvShared_Text(NavInfo.NextRoadName).s, 15);
         ShowInfo_DotsIfFull(txtRoadName, 15);
         ShowBuildTextImage(poolTxtRoadNameIdx, fontLibId[Style_SiYuan_R], 30, 450, 60, txtRoadName, false,
                            &txtRoadNameWidth, &txtRoadNameHeight);
         memcpy(mShowInfo.navRoad, txtRoadName, sizeof(txtRoadName));
     }
-    if (NavInfo.UpdRemainInfo1 != codeUpdRemainInfo) {
-        codeUpdRemainInfo = NavInfo.UpdRemainInfo1;
+    const UInt08 updRemainInfo = OrvShared_Acquire(NavInfo.UpdRemainInfo1);
+    if (updRemainInfo != codeUpdRemainInfo) {
+        codeUpdRemainInfo = updRemainInfo;
         ShowInfo_BuildNavRemain(txtRemainInfo);
         ShowBuildTextImage(poolTxtRemainInfoIdx, fontLibId[Style_SiYuan_R], 20, 400, 40, txtRemainInfo, false,
                            &txtRemainInfoWidth, &txtRemainInfoHeight);
@@ -472,18 +476,29 @@ typedef struct Struct_ShowInfoCover {
     UInt08 has;
 } ShowInfoCover;
 
+// A media record's cover as the store holds it now; the pixels stay in the store until uploaded.
+template <typename Rec> static ShowInfoCover ShowInfo_CoverOf(const Rec& rec)
+{
+    return {rec.PicBmp, OrvShared_Load(rec.PicWidth), OrvShared_Load(rec.PicHeight),
+            (UInt32)OrvShared_Load(rec.picFmt), OrvShared_Load(rec.HasCover)};
+}
+
 // The source's cover uploaded into the slot's texture; false when there is nothing to upload or
 // the upload reports an error (a size that does not fit the record's buffer counts as one).
+// The head-unit worker may rewrite the pixels meanwhile: they are copied out of the store with
+// atomic loads first, and a cover that met a rewrite is replaced on the counter's next step.
 static bool ShowInfo_UploadCover(Int32 slot, const ShowInfoCover& c)
 {
     if (slot < 0 || !c.has) return false;
     const size_t bpp = c.fmt == GL_RGBA ? 4 : 3;
     if (c.w <= 0 || c.h <= 0 || (size_t)c.w * (size_t)c.h * bpp > CDU_PIC_BMP_SIZE) return false;
+    static UInt08 pixels[CDU_PIC_BMP_SIZE];
+    OrvShared_CopyOut(pixels, c.pix, (size_t)c.w * (size_t)c.h * bpp);
     while (glGetError() != GL_NO_ERROR) {
     }
     glBindTexture(GL_TEXTURE_2D, texPool[slot]);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, (GLint)c.fmt, c.w, c.h, 0, c.fmt, GL_UNSIGNED_BYTE, c.pix);
+    glTexImage2D(GL_TEXTURE_2D, 0, (GLint)c.fmt, c.w, c.h, 0, c.fmt, GL_UNSIGNED_BYTE, pixels);
     if (glGetError() != GL_NO_ERROR) return false;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -585,26 +600,28 @@ void ShowModuleMedia(UInt08 type, UInt08 moduleId)
 
     // The change counter of each source; no source follows the music's.
     auto counterOf = [](UInt08 src) -> UInt08 {
-        return src == Media_Src_Radio ? RadioInfo.UpdRadio
-             : src == Media_Src_NetRadio ? NetRadioInfo.UpdNetRadio
-                                         : MusicInfo.UpdMusic;
+        return src == Media_Src_Radio ? OrvShared_Acquire(RadioInfo.UpdRadio)
+             : src == Media_Src_NetRadio ? OrvShared_Acquire(NetRadioInfo.UpdNetRadio)
+                                         : OrvShared_Acquire(MusicInfo.UpdMusic);
     };
     // New slots, a new source or the module back on a side: the source's counter, one behind,
     // builds the images on this frame.
-    if (CduMediaSrc != preMediaSrc || slotsNew || reshown) {
-        if (CduMediaSrc != preMediaSrc) {
+    const UInt08 mediaSrc = OrvShared_Load(CduMediaSrc);
+    if (mediaSrc != preMediaSrc || slotsNew || reshown) {
+        if (mediaSrc != preMediaSrc) {
             fade.invAlpha[0] = fade.invAlpha[1] = 1.0f;
             xRollingTxt0 = 0;
             xRollingTxt1 = 0;
         }
-        preMediaSrc = CduMediaSrc;
+        preMediaSrc = mediaSrc;
         codeUpdPic = (UInt08)(counterOf(preMediaSrc) - 1);
     }
     const Flt32 invAlpha = fade.invAlpha[type];
     mShowInfo.mediaInvAlpha = invAlpha;
     mShowInfo.mediaSrc = preMediaSrc;
 
-    const bool book = preMediaSrc == Media_Src_NetRadio && NetRadioInfo.Type == NRADIO_TYPE_BOOK;
+    const UInt08 netRadioType = OrvShared_Load(NetRadioInfo.Type), musicType = OrvShared_Load(MusicInfo.Type);
+    const bool book = preMediaSrc == Media_Src_NetRadio && netRadioType == NRADIO_TYPE_BOOK;
     const UInt08 counter = counterOf(preMediaSrc);
     if (counter != codeUpdPic) {
         codeUpdPic = counter;
@@ -617,28 +634,26 @@ void ShowModuleMedia(UInt08 type, UInt08 moduleId)
         memset(txt1, 0, sizeof(txt1));
         switch (preMediaSrc) {
         case Media_Src_Music:
-            cover = {MusicInfo.PicBmp, MusicInfo.PicWidth, MusicInfo.PicHeight, (UInt32)MusicInfo.picFmt,
-                     MusicInfo.HasCover};
+            cover = ShowInfo_CoverOf(MusicInfo);
             fallback = PNG_module_media_cover_music_default;
-            ShowInfo_ConvCut(txt0, MusicInfo.SongName, 20);
-            ShowInfo_ConvCut(txt1, MusicInfo.ArtistName, 15);
+            ShowInfo_ConvCut(txt0, OrvShared_Text(MusicInfo.SongName).s, 20);
+            ShowInfo_ConvCut(txt1, OrvShared_Text(MusicInfo.ArtistName).s, 15);
             break;
         case Media_Src_Radio: {
-            cover = {RadioInfo.PicBmp, RadioInfo.PicWidth, RadioInfo.PicHeight, RadioInfo.picFmt, RadioInfo.HasCover};
-            ShowInfo_ConvCut(txt0, RadioInfo.Name, 20);
+            cover = ShowInfo_CoverOf(RadioInfo);
+            ShowInfo_ConvCut(txt0, OrvShared_Text(RadioInfo.Name).s, 20);
             // Band, then the frequency right after it.
-            ConvUtf8ToUcs(txt1, RadioInfo.System, 3);
+            ConvUtf8ToUcs(txt1, OrvShared_Text(RadioInfo.System).s, 3);
             Int32 n = ShowInfo_Len(txt1, 2);
-            ConvUtf8ToUcs(txt1 + n, RadioInfo.Frequency, 15 - n);
+            ConvUtf8ToUcs(txt1 + n, OrvShared_Text(RadioInfo.Frequency).s, 15 - n);
             ShowInfo_DotsIfFull(txt1, 15);
             break;
         }
         case Media_Src_NetRadio:
-            cover = {NetRadioInfo.PicBmp, NetRadioInfo.PicWidth, NetRadioInfo.PicHeight, NetRadioInfo.picFmt,
-                     NetRadioInfo.HasCover};
+            cover = ShowInfo_CoverOf(NetRadioInfo);
             if (book) fallback = PNG_module_media_cover_netbook_default;
-            ShowInfo_ConvCut(txt0, NetRadioInfo.Name, 20);
-            ShowInfo_ConvCut(txt1, NetRadioInfo.Frequency, 15);
+            ShowInfo_ConvCut(txt0, OrvShared_Text(NetRadioInfo.Name).s, 20);
+            ShowInfo_ConvCut(txt1, OrvShared_Text(NetRadioInfo.Frequency).s, 15);
             break;
         default:
             fallback = PNG_module_media_cover_music_default;
@@ -662,7 +677,7 @@ void ShowModuleMedia(UInt08 type, UInt08 moduleId)
     const bool music = preMediaSrc == Media_Src_Music;
     const bool noSource = preMediaSrc > Media_Src_NetRadio;
     if (music || noSource) {
-        if (music && MusicInfo.Status == PlayStatus_Playing) {
+        if (music && OrvShared_Load(MusicInfo.Status) == PlayStatus_Playing) {
             tapeRotAngle += mFrameTimeMs * 0.036f;
             if (tapeRotAngle > 360.0f) tapeRotAngle -= 360.0f;
         }
@@ -670,7 +685,7 @@ void ShowModuleMedia(UInt08 type, UInt08 moduleId)
         DrawRotzGlPicRect(SHOW_Z, &tape, Prgm_Simple_Texture_ATTR_Vtx, Prgm_Simple_Texture_ATTR_Txc, 298 + xOffset,
                           352, -tapeRotAngle, QuadTexCoords, pngImg[PNG_module_media_black_tape].tex);
     }
-    if (preMediaSrc == Media_Src_Radio || (preMediaSrc == Media_Src_NetRadio && NetRadioInfo.Type == NRADIO_TYPE_NET))
+    if (preMediaSrc == Media_Src_Radio || (preMediaSrc == Media_Src_NetRadio && netRadioType == NRADIO_TYPE_NET))
         ShowDrawImageRect(&pngImg[PNG_module_media_fm_bg], ShowInfo_PicRect(PNG_module_media_fm_bg, xOffset));
     const Int32 frame = coverPic >= 0 ? coverPic : PNG_module_media_cover_music_default;
     const GLuint coverTex = coverPic >= 0 ? pngImg[coverPic].tex : texPool[poolPicIdx];
@@ -685,17 +700,17 @@ void ShowModuleMedia(UInt08 type, UInt08 moduleId)
     mShowInfo.mediaBar = 0;
     mShowInfo.mediaProgressTxt[0] = mShowInfo.mediaDurationTxt[0] = 0;
     // Progress and times: local music and a talking book; no source shows the bar's background.
-    const bool localMusic = music && MusicInfo.Type == MUSIC_TYPE_LOCAL;
+    const bool localMusic = music && musicType == MUSIC_TYPE_LOCAL;
     const bool timed = localMusic || book || noSource;
-    const UInt32 duration = localMusic ? MusicInfo.Duration : book ? NetRadioInfo.Duration : 0;
-    const UInt32 progress = localMusic ? MusicInfo.Progress : book ? NetRadioInfo.Progress : 0;
+    const UInt32 duration = localMusic ? OrvShared_Load(MusicInfo.Duration) : book ? OrvShared_Load(NetRadioInfo.Duration) : 0;
+    const UInt32 progress = localMusic ? OrvShared_Load(MusicInfo.Progress) : book ? OrvShared_Load(NetRadioInfo.Progress) : 0;
     if (timed) ShowInfo_DrawProgressBar(duration, progress, noSource, xOffset);
     ShowEndTexture();
     if (timed) ShowInfo_DrawTimes(duration, progress, xOffset, invAlpha);
 
     // Title and subtitle.
     const Int32 layoutIdx = preMediaSrc == Media_Src_Radio || preMediaSrc == Media_Src_NetRadio ? MEDIA_LAYOUT_RADIO
-                          : music && (MusicInfo.Type == MUSIC_TYPE_BLUETOOTH || MusicInfo.Type == MUSIC_TYPE_UPAN)
+                          : music && (musicType == MUSIC_TYPE_BLUETOOTH || musicType == MUSIC_TYPE_UPAN)
                               ? MEDIA_LAYOUT_PHONE_USB
                               : MEDIA_LAYOUT_LOCAL;
     const ShowInfoMediaLayout& L = kMediaLayouts[layoutIdx];

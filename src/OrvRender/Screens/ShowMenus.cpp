@@ -118,8 +118,8 @@ Int08 ShowMenuList(UInt08 menuId)
     for (Int32 id = PNG_menu_right_icon_mediasrc; id <= PNG_menu_right_icon_windpwr_gray; id++) ShowLoadPng(id);
 
     const MenuItem* items[6];
-    Int32 cursor = MenuLstCursor;
-    Int32 count = ShowMenus_Present(all, bits, 5, MenuLstFlg.value, items, &cursor);
+    Int32 cursor = OrvShared_Load(MenuLstCursor);
+    Int32 count = ShowMenus_Present(all, bits, 5, OrvShared_Load(MenuLstFlg.value), items, &cursor);
     items[count++] = &vrsItm;
     if (cursor >= count) cursor = count - 1;
     ShowMenus_DrawList(items, count, cursor, style, &mShowMenus.list);
@@ -147,7 +147,8 @@ void ShowMenuWindyModeSelecting(UInt08 menuId)
     mShowMenus.windyMode.drawn = 0;
     if (menuId != MENU_AC_WIND_MODE) return;
     ShowMenus_LoadSecondLevel();
-    const Int32 cursor = MenuWindyMode > 3 ? 3 : MenuWindyMode;
+    const UInt08 windyMode = OrvShared_Load(MenuWindyMode);
+    const Int32 cursor = windyMode > 3 ? 3 : windyMode;
     ShowMenus_DrawList(items, 4, cursor, style, &mShowMenus.windyMode);
 }
 
@@ -169,8 +170,8 @@ void ShowMenuMediaSrcSelecting(UInt08 menuId)
     if (menuId != MENU_MEDIA_SRC) return;
     ShowMenus_LoadSecondLevel();
     const MenuItem* items[4];
-    Int32 cursor = MenuMediaSrcState.value & 0x0F;
-    const Int32 count = ShowMenus_Present(all, bits, 4, MenuMediaSrcFlg.value, items, &cursor);
+    Int32 cursor = OrvShared_Load(MenuMediaSrcState.value) & 0x0F;
+    const Int32 count = ShowMenus_Present(all, bits, 4, OrvShared_Load(MenuMediaSrcFlg.value), items, &cursor);
     if (count == 0) return;
     if (cursor >= count) cursor = count - 1;
     ShowMenus_DrawList(items, count, cursor, style, &mShowMenus.mediaSrc);
@@ -186,7 +187,7 @@ void ShowMenuNull(UInt08 menuId)
     };
     mShowMenus.nullIcon = -1;
     if (menuId != MENU_NULL) return;
-    const UInt08 last = MenuLastID;
+    const UInt08 last = OrvShared_Load(MenuLastID);
     const Int32 id = last < MENU_MAX_AVAILABLE ? byLastId[last] : -1;
     if (id < 0) return;
     ShowLoadPng(id);
@@ -284,7 +285,7 @@ void ShowMenuValueSetting(Int08 menuId)
     }
 
     const ShowMenusValueMenu& m = menus[menuId - MENU_AC_TEMP];
-    Int32 number = *m.value;
+    Int32 number = OrvShared_Load(*m.value);
     Flt32 rate;
     if (number > m.limit) {
         number = m.limit;
@@ -433,12 +434,12 @@ Int08 ShowMenuLeft(UInt08 menuID)
 
     mShowMenus.leftDrawn = 0;
     if (menuID == MENU_LEFT_ACC) {
-        const UInt08 value = MenuLeftValue[MENU_LEFT_ACC];
+        const UInt08 value = OrvShared_Load(MenuLeftValue[MENU_LEFT_ACC]);
         if (menuID != premenuID || value != menuValue[MENU_LEFT_ACC]) duration = 0;
         menuValue[MENU_LEFT_ACC] = value;
         ID = MENU_LEFT_ACC;
     } else if (menuID >= MENU_LEFT_VOICE_MEDIA && menuID <= MENU_LEFT_VOICE_PHONE) {
-        const UInt08 value = MenuLeftValue[menuID];
+        const UInt08 value = OrvShared_Load(MenuLeftValue[menuID]);
         if (value != menuValue[menuID]) {
             ID = menuID;
             menuValue[menuID] = value;

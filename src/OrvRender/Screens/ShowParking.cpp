@@ -193,18 +193,19 @@ static void ShowParking_DistanceText(UInt08 priority)
     mShowParking.distLen = 0;
     mShowParking.distUnit = 0;
     mShowParking.distTxt[0] = 0;
-    if (RadarDistance == 0) return;
+    const UInt16 distance = OrvShared_Load(RadarDistance);
+    if (distance == 0) return;
     const GLint x = 400, y = priority == 0 ? 200 : 450;
     const GLint layout = TXT_ALIGN_HCENTER | TXT_ALIGN_VCENTER;
     ShowBeginFont();
-    if (RadarDistance == 1) {
+    if (distance == 1) {
         for (Int32 i = 0; i < 2; i++) mShowParking.distTxt[i] = str_radar_info_stop_idx[i];
         mShowParking.distLen = 2;
         mShowParking.distStyle = 1;
         if (ShowFontReady(Style_SiYuan_M))
             ShowText(x, y, fontSize_SiYuan_M_48, Style_SiYuan_M, mShowParking.distTxt, 2, layout, colorRed_stop, 0.1f);
     } else {
-        mShowParking.distLen = ShowDecimalGlyphs(mShowParking.distTxt, RadarDistance);
+        mShowParking.distLen = ShowDecimalGlyphs(mShowParking.distTxt, distance);
         mShowParking.distStyle = 0;
         mShowParking.distUnit = 1;
         const UInt32 cm[2] = {(UInt32)GetAssicIdx('c'), (UInt32)GetAssicIdx('m')};
@@ -248,7 +249,7 @@ void ShowBackingCar(Int08 visible, UInt08 backType, UInt08 priority)
     }
 
     Int32 front, rear;
-    ShowParking_RadarCar(VehicleColorCfg, &front, &rear);
+    ShowParking_RadarCar(OrvShared_Load(VehicleColorCfg), &front, &rear);
     ShowLoadPng(front);
     ShowLoadPng(rear);
 
@@ -286,12 +287,16 @@ void ShowBackingCar(Int08 visible, UInt08 backType, UInt08 priority)
 
     // Sensors, front F0..F5 and rear B0..B5, left to right.
     const UInt08 spacing[2][kSensors] = {
-        {RadarSpacingF0, RadarSpacingF1, RadarSpacingF2, RadarSpacingF3, RadarSpacingF4, RadarSpacingF5},
-        {RadarSpacingB0, RadarSpacingB1, RadarSpacingB2, RadarSpacingB3, RadarSpacingB4, RadarSpacingB5},
+        {OrvShared_Load(RadarSpacingF0), OrvShared_Load(RadarSpacingF1), OrvShared_Load(RadarSpacingF2),
+         OrvShared_Load(RadarSpacingF3), OrvShared_Load(RadarSpacingF4), OrvShared_Load(RadarSpacingF5)},
+        {OrvShared_Load(RadarSpacingB0), OrvShared_Load(RadarSpacingB1), OrvShared_Load(RadarSpacingB2),
+         OrvShared_Load(RadarSpacingB3), OrvShared_Load(RadarSpacingB4), OrvShared_Load(RadarSpacingB5)},
     };
     const UInt08 code[2][kSensors] = {
-        {RadarColorF0, RadarColorF1, RadarColorF2, RadarColorF3, RadarColorF4, RadarColorF5},
-        {RadarColorB0, RadarColorB1, RadarColorB2, RadarColorB3, RadarColorB4, RadarColorB5},
+        {OrvShared_Load(RadarColorF0), OrvShared_Load(RadarColorF1), OrvShared_Load(RadarColorF2),
+         OrvShared_Load(RadarColorF3), OrvShared_Load(RadarColorF4), OrvShared_Load(RadarColorF5)},
+        {OrvShared_Load(RadarColorB0), OrvShared_Load(RadarColorB1), OrvShared_Load(RadarColorB2),
+         OrvShared_Load(RadarColorB3), OrvShared_Load(RadarColorB4), OrvShared_Load(RadarColorB5)},
     };
     GLfloat color[2][SHOW_RADAR_COLUMNS][4];
     GLfloat vtx1[kPoints * 3], clr[kPoints * 4];
@@ -402,7 +407,7 @@ void ShowParkingCar(Int08 visible, Int08 isOffMode)
     scaleDst = isOffMode ? 1.0f : 0.69f;
 
     Int32 base, doors;
-    ShowParking_Family(VehicleColorCfg, &base, &doors);
+    ShowParking_Family(OrvShared_Load(VehicleColorCfg), &base, &doors);
     if (pngStatus[base] == Png_Unload) {
         for (Int32 i = ParkCar_Base; i <= ParkCar_TrunkOpen; i++) ShowLoadPng(base + i);
         for (Int32 i = ParkCar_PortClosed; i < ParkCar_FamilySize; i++) ShowLoadPng(doors + i);
@@ -433,8 +438,8 @@ void ShowParkingCar(Int08 visible, Int08 isOffMode)
         mShowParking.parkedPng[mShowParking.parkedNum++] = png;
     };
     draw(base + ParkCar_Base, -180.0f);
-    if (Indicator[0].value & 0x80) draw(base + ParkCar_Camera, -180.0f);
-    const UInt08 open = Indicator[5].value;
+    if (OrvShared_Load(Indicator[0].value) & 0x80) draw(base + ParkCar_Camera, -180.0f);
+    const UInt08 open = OrvShared_Load(Indicator[5].value);
     // Trunk from the car's own family; doors, bonnet and port from the door family.
     draw(base + ((open & 0x20) ? ParkCar_TrunkOpen : ParkCar_TrunkClosed), SHOW_Z);
     static const struct { UInt08 bit; Int32 closed; } lids[] = {
@@ -458,7 +463,7 @@ void ShowParkingCar(Int08 visible, Int08 isOffMode)
         wheel(PNG_rolling_00 + k, at(PNG_rolling_00 + k, 709, 497), QuadTexCoords);
         wheel(PNG_rolling_11 - k, at(PNG_rolling_11 - k, 1096, 497), RotQuadTexCoords);
     } else {
-        Int32 png = ShowParking_WheelPng(FrontWheelRotState);
+        Int32 png = ShowParking_WheelPng(OrvShared_Load(FrontWheelRotState));
         if (png >= 0) wheel(png, ShowImageRect(&pngImg[png]), QuadTexCoords);
     }
     PopMatrix4x4Stack(&mMdvMatStack);

@@ -65,17 +65,19 @@ Int08 ShowPhone_Request(UInt08 request, Int32 entry)
     const ShowPhoneReq& r = mShowPhone_Reqs[request];
     // The link may be reading a record whose bit is set: never rewrite it under its feet.
     if (ShowPhone_Pending(r.bit)) return 0;
-    const Int08* name = BlueToothInfo.Name;
-    const Int08* number = BlueToothInfo.Number;
+    // The record is ours while its bit is clear; the texts come from the link's store, which
+    // the link may be rewriting, so they are copied out of it first.
+    auto name = OrvShared_Text(BlueToothInfo.Name);
+    auto number = OrvShared_Text(BlueToothInfo.Number);
     if (request == SHOW_PHONE_REQ_DIAL) {
         if (entry < 0 || entry >= CDU_CTI_LIST_SIZE) return 0;
-        name = BlueToothInfo.CtiList[entry].Name;
-        number = BlueToothInfo.CtiList[entry].Number;
+        name = OrvShared_Text(BlueToothInfo.CtiList[entry].Name);
+        number = OrvShared_Text(BlueToothInfo.CtiList[entry].Number);
     }
     r.record->Status = r.status;
     r.record->Action = r.action;
-    ShowPhone_CopyText(r.record->Name, sizeof(r.record->Name), name);
-    ShowPhone_CopyText(r.record->Number, sizeof(r.record->Number), number);
+    ShowPhone_CopyText(r.record->Name, sizeof(r.record->Name), name.s);
+    ShowPhone_CopyText(r.record->Number, sizeof(r.record->Number), number.s);
     // Release: the record is complete before the link can see its bit; the link clears bits with
     // an atomic and, so neither side loses the other's bits.
     __atomic_fetch_or(&BlueToothReqFlag.value, (U08)(1u << r.bit), __ATOMIC_RELEASE);
@@ -283,7 +285,7 @@ static void ShowPhone_DrawPicture(Int32 id, Int32 dy = 0)
 
 static Int08 ShowPhone_Unavailable(ShowPhoneState& st)
 {
-    BlutPhoneCursorNum = 0;
+    OrvShared_Store(BlutPhoneCursorNum, 0);
     mShowPhone.page = SHOW_PHONE_PAGE_UNAVAILABLE;
     ShowBeginTexture();
     ShowTextureAlpha(st.invAlpha);
@@ -294,9 +296,9 @@ static Int08 ShowPhone_Unavailable(ShowPhoneState& st)
 
 static Int08 ShowPhone_InCall(ShowPhoneState& st)
 {
-    BlutPhoneCursorNum = 2;
+    OrvShared_Store(BlutPhoneCursorNum, 2);
     mShowPhone.page = SHOW_PHONE_PAGE_INCALL;
-    const UInt08 cursor = McuBltOpInCallCursor;
+    const UInt08 cursor = OrvShared_Load(McuBltOpInCallCursor);
     ShowBeginTexture();
     ShowTextureAlpha(st.invAlpha);
     ShowPhone_DrawPicture(PNG_module_phone_shadow);
@@ -323,10 +325,10 @@ static Int08 ShowPhone_InCall(ShowPhoneState& st)
     ShowEndFont();
 
     // A click is taken once its record is free: a request still unsent is never overwritten.
-    const UInt08 cnt = McuBltOpInCallClickCnt;
+    const UInt08 cnt = OrvShared_Load(McuBltOpInCallClickCnt);
     if (cnt != st.preIncallClickCnt) {
         static const Int08 byOption[2] = {SHOW_PHONE_REQ_ANSWER, SHOW_PHONE_REQ_DECLINE};
-        const UInt08 click = McuBltOpInCallClick;
+        const UInt08 click = OrvShared_Load(McuBltOpInCallClick);
         if (click > 1) {
             st.preIncallClickCnt = cnt;
         } else if (ShowPhone_Request((UInt08)byOption[click], -1)) {
@@ -338,7 +340,7 @@ static Int08 ShowPhone_InCall(ShowPhoneState& st)
 
 static Int08 ShowPhone_Speaking(ShowPhoneState& st)
 {
-    BlutPhoneCursorNum = 1;
+    OrvShared_Store(BlutPhoneCursorNum, 1);
     const Int08 connected = st.PhoneStatus == PHONE_Connect;
     mShowPhone.page = connected ? SHOW_PHONE_PAGE_CONNECT : SHOW_PHONE_PAGE_OUTCALL;
     ShowBeginTexture();
@@ -346,7 +348,7 @@ static Int08 ShowPhone_Speaking(ShowPhoneState& st)
     ShowPhone_DrawPicture(PNG_module_phone_shadow);
     ShowPhone_DrawPicture(PNG_module_phone_speaking_bg);
     // 255 means no click since the operation began: the end-call icon shows until one comes.
-    if (McuBltOpSpeakClick != 0) {
+    if (OrvShared_Load(McuBltOpSpeakClick) != 0) {
         ShowPhone_DrawPicture(PNG_module_phone_icon_incall_hangup, 3);
         mShowPhone.icon = PNG_module_phone_icon_incall_hangup;
     }
@@ -356,22 +358,22 @@ static Int08 ShowPhone_Speaking(ShowPhoneState& st)
     ShowPhone_CallerLine(st, 277);
     if (connected) {
         mShowPhone.timeLen =
-            ShowPhone_CallTimeGlyphs(ShowPhone_WallMs() - BlueToothInfo.ConnectDuration, mShowPhone.timeTxt);
+            ShowPhone_CallTimeGlyphs(ShowPhone_WallMs() - OrvShared_Load(BlueToothInfo.ConnectDuration), mShowPhone.timeTxt);
         ShowText(SHOW_PHONE_CENTRE_X, 326, fontSize_SiYuan_R_28, Style_SiYuan_R, mShowPhone.timeTxt,
                  mShowPhone.timeLen, TXT_ALIGN_HCENTER | TXT_ALIGN_VCENTER, colorGray, st.invAlpha);
     } else {
         ShowText(SHOW_PHONE_CENTRE_X, 326, fontSize_SiYuan_M_30, Style_SiYuan_M, str_module_phone_outcall_idx, 2,
                  TXT_ALIGN_HCENTER | TXT_ALIGN_VCENTER, colorDarkGray, st.invAlpha);
     }
-    mShowPhone.optionInvAlpha[0] = ShowPhone_OptionAlpha(McuBltOpSpeakCursor == 0, st.invAlpha);
+    mShowPhone.optionInvAlpha[0] = ShowPhone_OptionAlpha(OrvShared_Load(McuBltOpSpeakCursor) == 0, st.invAlpha);
     ShowText(1516, 439, fontSize_SiYuan_R_28, Style_SiYuan_R, str_module_phone_end_idx, 4,
              TXT_ALIGN_LEFT | TXT_ALIGN_VCENTER, colorGray, mShowPhone.optionInvAlpha[0]);
     ShowEndFont();
 
-    const UInt08 cnt = McuBltOpSpeakClickCnt;
+    const UInt08 cnt = OrvShared_Load(McuBltOpSpeakClickCnt);
     UInt08& pre = connected ? st.preSpeakClickCnt : st.preOutcallClickCnt;
     if (cnt != pre) {
-        const UInt08 click = McuBltOpSpeakClick;
+        const UInt08 click = OrvShared_Load(McuBltOpSpeakClick);
         if (click != 0 || ShowPhone_Request(SHOW_PHONE_REQ_END, -1)) st.preOutcallClickCnt = st.preSpeakClickCnt = cnt;
     }
     return (Int08)st.PhoneStatus;
@@ -389,8 +391,8 @@ static void ShowPhone_BuildRow(ShowPhoneState& st, Int32 k, Int32 entry, Int32 n
     UInt32 numberCodes[20];
     ShowPhoneImages img = {st.poolTxtListNameIdx[k], st.poolTxtListNumberIdx[k], &st.txtListNameWidth[k],
                            &st.txtListNameHeight[k], &st.txtListNumberWidth[k], &st.txtListNumberHeight[k]};
-    ShowPhone_BuildImages(img, st.poolTxtNameIdx, st.poolTxtNumberIdx, BlueToothInfo.CtiList[entry].Name,
-                          BlueToothInfo.CtiList[entry].Number, mShowPhone.rowName[k], numberCodes);
+    ShowPhone_BuildImages(img, st.poolTxtNameIdx, st.poolTxtNumberIdx, OrvShared_Text(BlueToothInfo.CtiList[entry].Name).s,
+                          OrvShared_Text(BlueToothInfo.CtiList[entry].Number).s, mShowPhone.rowName[k], numberCodes);
 }
 
 // Moves every per-row field of row `from` into row `to`.
@@ -430,10 +432,10 @@ static void ShowPhone_Scroll(ShowPhoneState& st, Int32 cursor, Int32 n)
 static Int08 ShowPhone_List(ShowPhoneState& st, Int32 n)
 {
     mShowPhone.page = SHOW_PHONE_PAGE_LIST;
-    Int32 cursor = McuBltOpListCursor;
+    Int32 cursor = OrvShared_Load(McuBltOpListCursor);
     if (cursor >= n) cursor = n - 1;
 
-    const UInt08 upd = BlueToothInfo.UpdCtiList;
+    const UInt08 upd = OrvShared_Acquire(BlueToothInfo.UpdCtiList);
     if (upd != st.codeUpdCtiList) {
         st.codeUpdCtiList = upd;
         st.preCursor = (Int16)cursor;
@@ -442,7 +444,7 @@ static Int08 ShowPhone_List(ShowPhoneState& st, Int32 n)
         ShowPhone_Scroll(st, cursor, n);
     }
     mShowPhone.preCursor = st.preCursor;
-    BlutPhoneCursorNum = (Int08)n;
+    OrvShared_Store(BlutPhoneCursorNum, (Int08)n);
 
     ShowBeginTexture();
     ShowTextureAlpha(st.invAlpha);
@@ -466,10 +468,10 @@ static Int08 ShowPhone_List(ShowPhoneState& st, Int32 n)
     }
 
     // A click waits while an earlier dial is unsent; it is taken in the first frame after.
-    const UInt08 cnt = McuBltOpListClickCnt;
+    const UInt08 cnt = OrvShared_Load(McuBltOpListClickCnt);
     if (cnt != st.preListClickCnt && !ShowPhone_Pending(0)) {
         st.preListClickCnt = cnt;
-        const UInt08 i = McuBltOpListClick;
+        const UInt08 i = OrvShared_Load(McuBltOpListClick);
         if (i < n) ShowPhone_Request(SHOW_PHONE_REQ_DIAL, i);
     }
     return 6;
@@ -481,10 +483,10 @@ static Int08 ShowPhone_Others(ShowPhoneState& st)
         mShowPhone.page = SHOW_PHONE_PAGE_NOTHING;
         return 1;
     }
-    const Int32 n = BlueToothInfo.CtiListSize;
+    const Int32 n = OrvShared_Load(BlueToothInfo.CtiListSize);
     if (n > 0) return ShowPhone_List(st, n);
 
-    BlutPhoneCursorNum = 0;
+    OrvShared_Store(BlutPhoneCursorNum, 0);
     mShowPhone.page = n == 0 ? SHOW_PHONE_PAGE_NO_RECORD : SHOW_PHONE_PAGE_LOADING;
     ShowBeginTexture();
     ShowTextureAlpha(st.invAlpha);
@@ -501,11 +503,11 @@ static void ShowPhone_TakeSlots(ShowPhoneState& st)
     const Int08 firstName = st.poolTxtNameIdx < 0;
     const Int32 name = ShowPhone_Slot(&st.poolTxtNameIdx, SHOW_PHONE_NAME_W * SHOW_PHONE_TXT_H);
     const Int32 number = ShowPhone_Slot(&st.poolTxtNumberIdx, SHOW_PHONE_NUMBER_W * SHOW_PHONE_TXT_H);
-    if (firstName || name != 0 || number == 1) st.codeUpdSpeaker = (UInt08)(BlueToothInfo.UpdSpeaker - 1);
+    if (firstName || name != 0 || number == 1) st.codeUpdSpeaker = (UInt08)(OrvShared_Load(BlueToothInfo.UpdSpeaker) - 1);
     for (Int32 k = 0; k < 5; k++) {
         const Int32 a = ShowPhone_Slot(&st.poolTxtListNameIdx[k], 0);
         const Int32 b = ShowPhone_Slot(&st.poolTxtListNumberIdx[k], 0);
-        if (a == 1 || b == 1) st.codeUpdCtiList = (UInt08)(BlueToothInfo.UpdCtiList - 1);
+        if (a == 1 || b == 1) st.codeUpdCtiList = (UInt08)(OrvShared_Load(BlueToothInfo.UpdCtiList) - 1);
     }
 }
 
@@ -541,11 +543,13 @@ Int08 ShowModulePhone(UInt08 phoneStatus, UInt08 moduleId)
     }
     mShowPhone.invAlpha = st.invAlpha;
 
-    if (BlueToothInfo.UpdSpeaker != st.codeUpdSpeaker) {
-        st.codeUpdSpeaker = BlueToothInfo.UpdSpeaker;
+    const UInt08 updSpeaker = OrvShared_Acquire(BlueToothInfo.UpdSpeaker);
+    if (updSpeaker != st.codeUpdSpeaker) {
+        st.codeUpdSpeaker = updSpeaker;
         ShowPhoneImages img = {st.poolTxtNameIdx,   st.poolTxtNumberIdx, &st.txtNameWidth,
                                &st.txtNameHeight,   &st.txtNumberWidth,  &st.txtNumberHeight};
-        ShowPhone_BuildImages(img, st.poolTxtNameIdx, st.poolTxtNumberIdx, BlueToothInfo.Name, BlueToothInfo.Number,
+        ShowPhone_BuildImages(img, st.poolTxtNameIdx, st.poolTxtNumberIdx, OrvShared_Text(BlueToothInfo.Name).s,
+                              OrvShared_Text(BlueToothInfo.Number).s,
                               mShowPhone.txtName, mShowPhone.txtNumber);
         mShowPhone.nameWidth = st.txtNameWidth;
         mShowPhone.nameHeight = st.txtNameHeight;

@@ -129,8 +129,10 @@ void ShowFixLeds(void)
     mShowTelltales.lccRingPairs = 0;
     mShowTelltales.lccInvAlpha = -1.0f;
 
-    const U08 b0 = Indicator[0].value, b2 = Indicator[2].value, b3 = Indicator[3].value, b4 = Indicator[4].value,
-              b5 = Indicator[5].value, b6 = Indicator[6].value, b7 = Indicator[7].value;
+    const U08 b0 = OrvShared_Load(Indicator[0].value), b2 = OrvShared_Load(Indicator[2].value),
+              b3 = OrvShared_Load(Indicator[3].value), b4 = OrvShared_Load(Indicator[4].value),
+              b5 = OrvShared_Load(Indicator[5].value), b6 = OrvShared_Load(Indicator[6].value),
+              b7 = OrvShared_Load(Indicator[7].value);
 
     ShowBeginTexture();
     // Single lamps in drawing order, each on when its bit is set.
@@ -185,7 +187,7 @@ void ShowFixLeds(void)
         ShowTelltales_FixTga(TGA_led_ac_overcost);
     else if (b7 & 0x10)
         ShowTelltales_FixTga(TGA_led_battery_cold);
-    if (IndMute != 0) ShowTelltales_FixTga(TGA_ui3_basic_mute_icon);
+    if (OrvShared_Load(IndMute) != 0) ShowTelltales_FixTga(TGA_ui3_basic_mute_icon);
     if (b4 & 0x20) ShowTelltales_FixTga(TGA_led_acc_hold);
 
     // Lane centring: every change to available (1) or active (2) restarts its animation.
@@ -229,27 +231,28 @@ static bool ShowTelltales_DynOn(Int32 k)
         {3, 0x01, 0x01}, {2, 0x08, 0x08}, {2, 0x10, 0x10}, {0, 0x20, 0x20}, {1, 0x40, 0x40}, {4, 0x10, 0x10},
     };
     if (k == 4) {
-        U08 v = Indicator[1].value & 0x0C;
+        U08 v = OrvShared_Load(Indicator[1].value) & 0x0C;
         return v == 0x04 || v == 0x08;
     }
     if (k == 16) {
-        U08 v = Indicator[1].value & 0x30;
+        U08 v = OrvShared_Load(Indicator[1].value) & 0x30;
         return v == 0x10 || v == 0x20;
     }
-    if (k == 8) return IND_BAT_LACK != 0;
-    const UInt08 flags[5] = {IND_FONT_COLLOSION, IND_LANE_WARNING, IND_BLIND_AUXILIARY, IND_REAR_AUXILIARY,
-                             IND_ACC_FAILURE};
+    if (k == 8) return OrvShared_Load(IND_BAT_LACK) != 0;
+    const UInt08 flags[5] = {OrvShared_Load(IND_FONT_COLLOSION), OrvShared_Load(IND_LANE_WARNING),
+                             OrvShared_Load(IND_BLIND_AUXILIARY), OrvShared_Load(IND_REAR_AUXILIARY),
+                             OrvShared_Load(IND_ACC_FAILURE)};
     if (k >= 24 && k < SHOW_DYN_LED_NUM) return flags[k - 24] != 0;
     if (k < 0 || k >= 24 || cond[k].byte < 0) return false;
-    return (Indicator[cond[k].byte].value & cond[k].mask) == cond[k].value;
+    return (OrvShared_Load(Indicator[cond[k].byte].value) & cond[k].mask) == cond[k].value;
 }
 
 // The picture lamp k shows now (the pairs by their current value).
 static Image* ShowTelltales_DynImage(Int32 k, Int32* viewId)
 {
     Int32 tga = -1;
-    if (k == 4) tga = (Indicator[1].value & 0x0C) == 0x08 ? TGA_led_avh_yellow : TGA_led_avh_green;
-    else if (k == 16) tga = (Indicator[1].value & 0x30) == 0x20 ? TGA_led_hdc_yellow : TGA_led_hdc_green;
+    if (k == 4) tga = (OrvShared_Load(Indicator[1].value) & 0x0C) == 0x08 ? TGA_led_avh_yellow : TGA_led_avh_green;
+    else if (k == 16) tga = (OrvShared_Load(Indicator[1].value) & 0x30) == 0x20 ? TGA_led_hdc_yellow : TGA_led_hdc_green;
     else if (k < 24) tga = TGA_led_12v_bat + k;
     if (tga >= 0) {
         *viewId = tga;

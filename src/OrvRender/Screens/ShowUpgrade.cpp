@@ -97,7 +97,7 @@ UInt08 BuildStatus(UInt32* str, UInt08 state)
     UInt32 n = PutAscii(str, 0, text);
     if (state == OTA_TRANSFERING) {
         // The link thread writes the sizes: read each once.
-        const UInt32 recv = UpgradeInfo.RecvSize, size = UpgradeInfo.FileSize;
+        const UInt32 recv = OrvShared_Load(UpgradeInfo.RecvSize), size = OrvShared_Load(UpgradeInfo.FileSize);
         mShowUpgrade.dspRate = ShowUpgrade_DownloadRate(recv, size);
         str[n++] = (UInt32)GetAssicIdx(' ');
         n = PutRate(str, n, mShowUpgrade.dspRate);
@@ -140,7 +140,7 @@ void ShowUpgradeUI(void)
         glClearColor(0, 0, 0, 0);
         invAlpha = 1.0f;
     }
-    const UInt08 ota = __atomic_load_n(&OtaState, __ATOMIC_SEQ_CST);
+    const UInt08 ota = OrvShared_Load(OtaState);
     if (ota != state) {
         state = ota;
         switchTick = 0;

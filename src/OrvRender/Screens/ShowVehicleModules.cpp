@@ -95,12 +95,12 @@ const Int32 VM_TRIP_OFFSET = 1010;
 // The five values, as the trip computer writes them.
 void VM_TripTexts(VM_Text* t)
 {
-    t[0].OneDecimal(TripSinceIGON);
-    t[1].Digits(TimeSinceIGON);
-    if (AvgElectricCost == 255) t[2].Text("---");
-    else t[2].OneDecimal(AvgElectricCost);
-    t[3].OneDecimal(TripASinceCharging);
-    t[4].Digits(Odo);
+    t[0].OneDecimal(OrvShared_Load(TripSinceIGON));
+    t[1].Digits(OrvShared_Load(TimeSinceIGON));
+    if (OrvShared_Load(AvgElectricCost) == 255) t[2].Text("---");
+    else t[2].OneDecimal(OrvShared_Load(AvgElectricCost));
+    t[3].OneDecimal(OrvShared_Load(TripASinceCharging));
+    t[4].Digits(OrvShared_Load(Odo));
 }
 
 /* ---- Energy module -------------------------------------------------------------------------- */
@@ -159,13 +159,15 @@ void VM_WriteRow(UInt08* row, Int32 v)
 Int32 VM_FillGraph(UInt08* buf, const Flt32* cosv)
 {
     memset(buf, 0, (size_t)VM_GRAPH_W * VM_GRAPH_H);
-    if (EnergyCostIdx >= VM_HISTORY || EnergyCostIdx0 >= VM_HISTORY) return 0;
-    const Int32 n = EnergyCostIdx < EnergyCostIdx0 ? VM_GRAPH_H : VM_GRAPH_ROWS_PER_SAMPLE * EnergyCostIdx + 1;
-    VM_WriteRow(buf, VM_Level(EnergyCostP100m[EnergyCostIdx0 % VM_HISTORY]));
+    // The newest index is published after its sample and the oldest index: read once, in that order.
+    const UInt08 idx = OrvShared_Acquire(EnergyCostIdx), idx0 = OrvShared_Load(EnergyCostIdx0);
+    if (idx >= VM_HISTORY || idx0 >= VM_HISTORY) return 0;
+    const Int32 n = idx < idx0 ? VM_GRAPH_H : VM_GRAPH_ROWS_PER_SAMPLE * idx + 1;
+    VM_WriteRow(buf, VM_Level(OrvShared_Load(EnergyCostP100m[idx0])));
     for (Int32 r = 1; r < n; r++) {
-        const Int32 k = EnergyCostIdx0 + r / VM_GRAPH_ROWS_PER_SAMPLE;
-        const Int32 a = VM_Level(EnergyCostP100m[k % VM_HISTORY]);
-        const Int32 b = VM_Level(EnergyCostP100m[(k + 1) % VM_HISTORY]);
+        const Int32 k = idx0 + r / VM_GRAPH_ROWS_PER_SAMPLE;
+        const Int32 a = VM_Level(OrvShared_Load(EnergyCostP100m[k % VM_HISTORY]));
+        const Int32 b = VM_Level(OrvShared_Load(EnergyCostP100m[(k + 1) % VM_HISTORY]));
         const Flt32 w = cosv[r % VM_GRAPH_ROWS_PER_SAMPLE];
         VM_WriteRow(buf + (size_t)r * VM_GRAPH_W, (Int32)(a * w + b * (1.0f - w)));
     }
@@ -329,8 +331,9 @@ void ShowModuleClock(UInt08 type, UInt08 moduleId)
     VM_DrawPicture(PNG_module_clock_bg, offset);
     VM_DrawPicture(PNG_module_clock_shadow, offset);
 
-    if (SysTimeOfDayInMin != preTime) {
-        preTime = SysTimeOfDayInMin;
+    const UInt16 timeOfDay = OrvShared_Load(SysTimeOfDayInMin);
+    if (timeOfDay != preTime) {
+        preTime = timeOfDay;
         tapeRotAngleM = -6.0f * (Flt32)(preTime % 60);
         tapeRotAngleH = -(Flt32)((preTime % 720) / 2);
     }
@@ -415,9 +418,10 @@ void ShowModuleEngCost(UInt08 type, UInt08 moduleId)
     }
     // A new sample (or a reset of the history) rebuilds the graph.
     const Int08 hasPool = poolGraphIdx >= 0 && bmpPool[poolGraphIdx] != nullptr;
-    if (EnergyCostIdx != preEnergyCostIdx && hasPool) {
+    const UInt08 energyCostIdx = OrvShared_Acquire(EnergyCostIdx);
+    if (energyCostIdx != preEnergyCostIdx && hasPool) {
         if (texPool[poolGraphIdx] == VM_NO_TEX) glGenTextures(1, &texPool[poolGraphIdx]);
-        preEnergyCostIdx = EnergyCostIdx;
+        preEnergyCostIdx = energyCostIdx;
         graphRows = VM_FillGraph(bmpPool[poolGraphIdx], cosv);
         VM_UploadGraph(texPool[poolGraphIdx], bmpPool[poolGraphIdx]);
     }
@@ -438,7 +442,7 @@ void ShowModuleEngCost(UInt08 type, UInt08 moduleId)
         VM_DrawPicture(id, offset);
 
     // Needle and arc.
-    const Flt32 target = VM_NeedleTarget(Power);
+    const Flt32 target = VM_NeedleTarget(OrvShared_Load(Power));
     const Flt32 step = (Flt32)mFrameTimeMs / 200.0f;
     powerAngle += (target - powerAngle) * (step < 1.0f ? step : 1.0f);
     Int32 k = 0;
@@ -475,7 +479,7 @@ void ShowModuleEngCost(UInt08 type, UInt08 moduleId)
     ShowEndTexture();
 
     // Consumption figure of the newest sample.
-    const UInt08 s = EnergyCostIdx < VM_HISTORY ? EnergyCostP100m[EnergyCostIdx] : 0;
+    const UInt08 s = energyCostIdx < VM_HISTORY ? OrvShared_Load(EnergyCostP100m[energyCostIdx]) : 0;
     VM_Figure(s, preAvgElectricCost, str, &len);
 
     ShowBeginFont();
@@ -557,7 +561,8 @@ void ShowModuleVehicleStatus(UInt08 type, UInt08 moduleId)
     picture(PNG_module_vehicle_status_body);
     picture(PNG_module_vehicle_status_shadow);
     picture(PNG_module_vehicle_shadow);
-    for (const VM_Opening& o : mVM_Openings) picture(((Indicator[5].value >> o.bit) & 1) ? o.openPic : o.closedPic);
+    const UInt08 open = OrvShared_Load(Indicator[5].value);
+    for (const VM_Opening& o : mVM_Openings) picture(((open >> o.bit) & 1) ? o.openPic : o.closedPic);
 
     // Wheels, with a red pulse of 2 s on the tyres in alarm (as the previous frame judged them).
     for (Int32 t = 0; t < 4; t++) v.statusWheel[t] = -1;
@@ -599,8 +604,8 @@ void ShowModuleVehicleStatus(UInt08 type, UInt08 moduleId)
         const Int32 slide = tyre.rightColumn ? -innerOffset : innerOffset;
 
         VM_Text p;
-        VM_PressureText(p, *tyre.pressure);
-        const Int08 warned = (TireBits.value >> (4 + t)) & 1;
+        VM_PressureText(p, OrvShared_Load(*tyre.pressure));
+        const Int08 warned = (OrvShared_Load(TireBits.value) >> (4 + t)) & 1;
         if (warned) dspState.value |= pressureBit;
         else dspState.value &= (UInt08)~pressureBit;
         const Vec2i& pa = txtPos[tyre.pressureAnchor];
@@ -612,8 +617,9 @@ void ShowModuleVehicleStatus(UInt08 type, UInt08 moduleId)
     for (Int32 t = 0; t < 4; t++) {
         const VM_Tyre& tyre = mVM_Tyres[t];
         const UInt08 tempBit = (UInt08)(1u << (2 * t));
-        const Int32 T = (Int32)*tyre.temperature - 60;
-        const Int08 hot = T > 81 && (T > 84 || (dspState.value & tempBit)) && ((TireBits.value >> t) & 1);
+        const Int32 T = (Int32)OrvShared_Load(*tyre.temperature) - 60;
+        const Int08 hot =
+            T > 81 && (T > 84 || (dspState.value & tempBit)) && ((OrvShared_Load(TireBits.value) >> t) & 1);
         v.statusTempLen[t] = 0;
         if (!hot) {
             dspState.value &= (UInt08)~tempBit;
