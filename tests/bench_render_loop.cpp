@@ -169,16 +169,20 @@ static const std::vector<BenchPage>& TourOnlyPages()
     return pages;
 }
 
-// The energy module's history (100 samples) and a song with a JPEG cover for the media module.
-static void PrepareStores()
+// The energy module's history: 100 consumption samples.
+static void FillEnergyHistory()
 {
-    Run("json account {\"enable\": \"1\", \"msgtype\": \"1\", \"account\": {\"main\": \"Alex\"}}");
     for (int k = 0; k < 100; k++) {
         char line[64];
         snprintf(line, sizeof line, "frame 0B 00 00 00 00 00 00 01 %02X", 90 + (k * 37) % 50);
         Run(line);
         Run("frame 0B 00 00 00 00 00 00 01 FF");
     }
+}
+
+// A song with a 300 x 300 JPEG cover for the media module, through the head-unit documents.
+static void PlaySongWithCover()
+{
     char dir[] = "/tmp/bench-render-XXXXXX";
     if (mkdtemp(dir) == nullptr) return;
     std::vector<uint8_t> px = HuSim_CoverPixels(300, 300, 3);
@@ -192,6 +196,14 @@ static void PrepareStores()
     unlink(json.c_str());
     unlink(cover.c_str());
     rmdir(dir);
+}
+
+// The energy module's history (100 samples) and a song with a JPEG cover for the media module.
+static void PrepareStores()
+{
+    Run("json account {\"enable\": \"1\", \"msgtype\": \"1\", \"account\": {\"main\": \"Alex\"}}");
+    FillEnergyHistory();
+    PlaySongWithCover();
 }
 
 // The plain page powered on, past the logo and the self test (a tour ends on the power-off page).
@@ -327,26 +339,8 @@ static double FrameMsPlain(int frames)
 // its slot), compared with the same page without the side-panel elements.
 static void SidePanels(int frames)
 {
-    for (int k = 0; k < 100; k++) {
-        char line[64];
-        snprintf(line, sizeof line, "frame 0B 00 00 00 00 00 00 01 %02X", 90 + (k * 37) % 50);
-        Run(line);
-        Run("frame 0B 00 00 00 00 00 00 01 FF");
-    }
-    char dir[] = "/tmp/bench-render-XXXXXX";
-    if (mkdtemp(dir) != nullptr) {
-        std::vector<uint8_t> px = HuSim_CoverPixels(300, 300, 3);
-        std::vector<uint8_t> jpeg = HuSim_EncodeJpeg(px.data(), 300, 300, 3, 85);
-        const std::string doc = "{\"enable\": \"1\", \"msgtype\": \"1\", \"music\": {\"song\": \"Blue Morning\", "
-                                "\"artist\": \"The Quiet Lanes\", \"status\": \"playing\", \"total\": \"245\", "
-                                "\"progress\": \"12\"}}";
-        const std::string json = std::string(dir) + "/music.json", cover = std::string(dir) + "/cover.jpg";
-        if (WriteFile(json, doc.data(), doc.size()) && WriteFile(cover, jpeg.data(), jpeg.size()))
-            Run("doc music " + json + " " + cover);
-        unlink(json.c_str());
-        unlink(cover.c_str());
-        rmdir(dir);
-    }
+    FillEnergyHistory();
+    PlaySongWithCover();
     Run("frame 04 05 00 00 00 09 00 00 00");  // left energy, right media
     for (int i = 0; i < 120; i++) Render(nullptr);  // the energy module has turned in
     const double with = FrameMsPlain(frames);
