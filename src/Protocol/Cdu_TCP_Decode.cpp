@@ -150,8 +150,9 @@ template <typename Rec> void ApplyCover(Rec& rec, UInt08 source, const UInt08* b
     } else {
         return;
     }
-    OrvShared_Store(rec.HasCover, 0);
-    __atomic_thread_fence(__ATOMIC_RELEASE); // HasCover drops before the pixels change
+    // HasCover drops before the pixels change: the acquire half of the exchange keeps every later
+    // write of this thread after it (a fence would do the same, but ThreadSanitizer cannot see one).
+    (void)__atomic_exchange_n(&rec.HasCover, (decltype(rec.HasCover))0, __ATOMIC_ACQ_REL);
     Int32 w = 0, hgt = 0;
     UInt32 fmt = 0;
     // The decoders write the pixels in their own order; they land in a private buffer first and

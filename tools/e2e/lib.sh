@@ -4,7 +4,10 @@
 #   - sets root (the repository), bin (BUILD_DIR/bin), out (OUT_DIR, default build/e2e/NAME, with
 #     the pictures of an earlier run removed), hu_port and mb_port (HU_PORT, MB_PORT) and pids (the
 #     programs the script started, stopped when it exits);
-#   - gives wait_for, fail, xshot, e2e_start_cluster and e2e_power_on.
+#   - gives wait_for, settle, fail, xshot, e2e_start_cluster and e2e_power_on.
+# E2E_PACE (a whole number, default 1) stretches every pause before a screen grab and every
+# time-out that many times, for a cluster that draws slower than a normal build (a sanitizer
+# build).
 e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$e2e_dir/../.." && pwd)
 if [ -z "${DISPLAY:-}" ]; then
@@ -19,10 +22,11 @@ py=/usr/bin/python3  # the system's own: starts at once (wrappers earlier on PAT
 mkdir -p "$out"
 rm -f "$out"/*.png
 
-# Waits up to $2 seconds for the text $3 in the file $1. The time-out is a deadline on the clock:
-# on a busy machine each look takes far longer than its pause.
+pace=${E2E_PACE:-1}
+# Waits up to $2 seconds (whole, times E2E_PACE) for the text $3 in the file $1. The time-out is a
+# deadline on the clock: on a busy machine each look takes far longer than its pause.
 wait_for() {
-  local deadline=$((SECONDS + $2))
+  local deadline=$((SECONDS + $2 * pace))
   until grep -qF -- "$3" "$1" 2>/dev/null; do
     if [ "$SECONDS" -ge "$deadline" ]; then
       echo "$e2e_name: no \"$3\" in $1 after $2 s"
@@ -31,6 +35,8 @@ wait_for() {
     sleep 0.01
   done
 }
+# Pauses $1 seconds (times E2E_PACE) to let the cluster draw what it was just sent.
+settle() { sleep "$(awk -v s="$1" -v p="$pace" 'BEGIN { print s * p }')"; }
 fail() { echo "$e2e_name: $*"; exit 1; }
 # Writes the screen, or the rectangle X Y W H of it, to the PNG file $1.
 xshot() { "$py" "$e2e_dir/xshot.py" "$@"; }

@@ -30,10 +30,10 @@ tail -f "$out/hu-sim.log" --pid "$husim" &
 # Once the head unit reports the call connected: the call time (centred on x 1533, y 326), the
 # whole screen, and the call time again at least 2 s after the first.
 wait_for "$out/hu-sim.log" 60 '"status":"connect","action"'
-sleep 1
+settle 1
 xshot "$out/time-1.png" 1453 306 160 40
 xshot "$out/call.png"
-sleep 2
+settle 2
 xshot "$out/time-2.png" 1453 306 160 40
 wait "$husim"
 

@@ -29,7 +29,7 @@ head -c 16777216 /dev/urandom >"$ota/package.bin"
 
 e2e_start_cluster CLUSTER_OTA_ROOT="$ota/fs"
 e2e_power_on
-sleep 1
+settle 1
 
 # Crops of the upgrade page: its logo and title, and its status line.
 logo=(700 270 520 120)
@@ -49,14 +49,14 @@ until grep -qF "OtaState Update[8]->[1]" "$out/cluster.log"; do
   sleep 0.01
 done
 kill -STOP "$husim"
-sleep 1
+settle 1
 xshot "$out/download.png"
 xshot "$out/logo-download.png" "${logo[@]}"
 xshot "$out/status-download.png" "${status[@]}"
 kill -CONT "$husim"
 wait "$husim" || fail "hu-sim could not send the good package (see $out/hu-sim-good.log)"
 wait_for "$out/cluster.log" 10 "OtaState Update[1]->[3]"
-sleep 1
+settle 1
 xshot "$out/finished.png"
 xshot "$out/logo-finished.png" "${logo[@]}"
 xshot "$out/status-finished.png" "${status[@]}"
@@ -65,7 +65,7 @@ xshot "$out/status-finished.png" "${status[@]}"
 "$bin/hu-sim" --port "$hu_port" --hold-ms 0 upgrade "$ota/package.bin" --key "$ota/bad.pem" \
   >"$out/hu-sim-bad.log" 2>&1 || true
 wait_for "$out/cluster.log" 10 "]->[6]"
-sleep 1
+settle 1
 xshot "$out/fail.png"
 xshot "$out/logo-fail.png" "${logo[@]}"
 xshot "$out/status-fail.png" "${status[@]}"

@@ -42,7 +42,7 @@ PY
 
 e2e_start_cluster
 e2e_power_on
-sleep 1
+settle 1
 xshot "$out/normal.png"
 grab normal
 
@@ -53,12 +53,12 @@ pids+=($husim)
 states=(5:wakeup 1:listening 2:recognizing 3:speaking)
 for s in "${states[@]}"; do
   wait_for "$out/hu-sim.log" 20 "\"CDUrecording\":\"${s%%:*}\""
-  sleep 0.6
+  settle 0.6
   grab "${s#*:}"
 done
 # Switched off: once its exit has played the figure leaves the panel.
 wait_for "$out/hu-sim.log" 20 '"enable":"0"'
-sleep 2.5
+settle 2.5
 grab off
 wait "$husim" || fail "hu-sim failed (see $out/hu-sim.log)"
 
