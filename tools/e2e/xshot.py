@@ -3,9 +3,9 @@
 where the cluster's render window lies). Only the Python standard library and libX11."""
 import ctypes
 import ctypes.util
-import struct
 import sys
-import zlib
+
+from png import write_rgb
 
 
 class XImage(ctypes.Structure):
@@ -38,20 +38,12 @@ def grab(x, y, w, h):
         line = raw[r * im.bytes_per_line:r * im.bytes_per_line + 4 * w]
         rgb = bytearray(3 * w)
         rgb[0::3], rgb[1::3], rgb[2::3] = line[2::4], line[1::4], line[0::4]  # BGRX -> RGB
-        rows.append(b"\0" + bytes(rgb))
-    return b"".join(rows)
-
-
-def png(path, w, h, data):
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
-                + chunk(b"IDAT", zlib.compress(data, 1)) + chunk(b"IEND", b""))
+        rows.append(rgb)
+    return rows
 
 
 if __name__ == "__main__":
     if len(sys.argv) not in (2, 6):
         sys.exit(__doc__)
     x, y, w, h = (int(v) for v in sys.argv[2:6]) if len(sys.argv) == 6 else (0, 0, 1920, 720)
-    png(sys.argv[1], w, h, grab(x, y, w, h))
+    write_rgb(sys.argv[1], w, h, grab(x, y, w, h))

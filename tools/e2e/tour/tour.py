@@ -14,10 +14,12 @@
         tools/e2e/xshot.py writes them)
 """
 import json
-import struct
+import os
 import subprocess
 import sys
-import zlib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from png import read_rgb  # noqa: E402  (tools/e2e/png.py)
 
 MIN_PERIOD_MS = 20       # a repeat never sends faster than this, however short its step
 CAN_BASE = 0x100         # mb-sim's default identifier of frame 0x00 in candump form
@@ -135,23 +137,6 @@ def plan(steps_path, speed, mbsim, out):
         start += length
     with open(f"{out}/steps.tsv", "w", encoding="utf-8") as f:
         f.write("\n".join(rows) + "\n")
-
-
-def read_rgb(path):
-    """Width, height and the RGB rows of a PNG without filters (filter byte 0 on every row)."""
-    data = open(path, "rb").read()
-    w, h = struct.unpack(">II", data[16:24])
-    raw, pos = b"", 8
-    while pos < len(data):
-        n, kind = struct.unpack(">I4s", data[pos:pos + 8])
-        if kind == b"IDAT":
-            raw += data[pos + 8:pos + 8 + n]
-        pos += 12 + n
-    px = zlib.decompress(raw)
-    stride = 3 * w + 1
-    if any(px[r * stride] != 0 for r in range(h)):
-        raise ValueError(f"{path}: rows with PNG filters")
-    return w, h, [px[r * stride + 1:(r + 1) * stride] for r in range(h)]
 
 
 def differ(a, b, x, y, w, h):

@@ -19,24 +19,12 @@ panel=(1400 200 320 320)  # the right panel, where the assistant's figure stands
 grab() { xshot "$out/panel-$1.png" "${panel[@]}"; }
 # Pixels of a grab that are bright blue (the figure's colour; the panels beneath are dark).
 blue_pixels() {
-  "$py" - "$1" <<'PY'
-import struct, sys, zlib
-data = open(sys.argv[1], "rb").read()
-w, h = struct.unpack(">II", data[16:24])
-raw, pos = b"", 8
-while pos < len(data):
-    n, kind = struct.unpack(">I4s", data[pos:pos + 8])
-    if kind == b"IDAT":
-        raw += data[pos + 8:pos + 8 + n]
-    pos += 12 + n
-px = zlib.decompress(raw)
-count = 0
-for r in range(h):
-    row = px[r * (3 * w + 1) + 1:(r + 1) * (3 * w + 1)]  # filter byte 0 on every row
-    for i in range(0, 3 * w, 3):
-        red, green, blue = row[i], row[i + 1], row[i + 2]
-        count += blue > 160 and blue > red + 60
-print(count)
+  PYTHONPATH="$e2e_dir" "$py" - "$1" <<'PY'
+import sys
+from png import read_rgb
+w, h, rows = read_rgb(sys.argv[1])
+print(sum(1 for row in rows for i in range(0, 3 * w, 3)
+          if row[i + 2] > 160 and row[i + 2] > row[i] + 60))
 PY
 }
 
