@@ -27,8 +27,7 @@ done
 shift $((OPTIND - 1))
 
 BUILD=${FUZZ_BUILD_DIR:-build-fuzz}
-LAUNCHER=()
-command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+source scripts/compiler-cache.sh
 CC=clang CXX=clang++ cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORV_FUZZ=ON \
   -DORV_SANITIZE=address,undefined -DBUILD_TESTING=OFF "${LAUNCHER[@]}" >/dev/null
 cmake --build "$BUILD" -j"$JOBS" --target fuzz_all >/dev/null

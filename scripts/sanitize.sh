@@ -18,8 +18,7 @@ bash scripts/setup.sh --hardening --no-build
 KINDS=("$@")
 [ ${#KINDS[@]} -eq 0 ] && KINDS=(asan tsan)
 JOBS=${JOBS:-$(nproc)}
-LAUNCHER=()
-command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+source scripts/compiler-cache.sh
 SUPP=$(pwd)/scripts/sanitizer
 
 configure() { # dir sanitizers [cmake options]

@@ -16,7 +16,7 @@ for arg in "$@"; do
 done
 
 PACKAGES=(
-  cmake g++ pkg-config
+  cmake g++ pkg-config ccache
   libglew-dev libglfw3-dev libgtk-3-dev libfreetype-dev libpng-dev libjpeg-dev
   libcjson-dev libssl-dev libcairo2-dev openssl
   libx11-dev libxtst-dev xvfb xauth xdotool libgl1-mesa-dri libgtest-dev
@@ -51,5 +51,6 @@ fi
 [ "$BUILD" = 1 ] || exit 0
 
 BUILD_DIR=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null
+source scripts/compiler-cache.sh
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "${LAUNCHER[@]}" >/dev/null
 cmake --build "$BUILD_DIR" -j"$(nproc)"
