@@ -68,4 +68,13 @@ struct RenderProfSection {
     Int08 open;
 };
 
+/* Runs one fixed step of the frame as a section of its own: RenderProf_Step("logo", f, args...)
+ * returns f(args...). */
+template <typename F, typename... A>
+auto RenderProf_Step(const char* name, F&& f, A&&... a) -> decltype(f(static_cast<A&&>(a)...))
+{
+    RenderProfSection prof(name);
+    return f(static_cast<A&&>(a)...);
+}
+
 #endif
