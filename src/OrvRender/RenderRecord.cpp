@@ -129,9 +129,19 @@ struct RecProgramLocs {
     UInt32 attribsRead;  // the vertex attribute slots the program reads
 };
 
+// Object-space bounds of the positions one vertex layout reads from a buffer.
+struct RecBufferBounds {
+    uint64_t offset;
+    GLint size;
+    GLsizei stride;
+    bool any;
+    GLfloat lo[3], hi[3];
+};
+
 struct RecBufferCopy {
     UInt32 version;
     std::vector<UInt08> bytes;
+    std::vector<RecBufferBounds> bounds;  // per layout, until the next upload
 };
 
 struct Recorder {
@@ -337,23 +347,29 @@ bool RenderRec_BufferBounds(GLuint buf, const RecCmdAttrib& a, GLfloat lo[3], GL
 {
     auto it = mRec.buffers.find(buf);
     if (it == mRec.buffers.end() || a.type != GL_FLOAT) return false;
-    const std::vector<UInt08>& bytes = it->second.bytes;
+    RecBufferCopy& copy = it->second;
+    for (const RecBufferBounds& b : copy.bounds)
+        if (b.offset == a.offset && b.size == a.size && b.stride == a.stride) {
+            memcpy(lo, b.lo, sizeof b.lo);
+            memcpy(hi, b.hi, sizeof b.hi);
+            return b.any;
+        }
+    const std::vector<UInt08>& bytes = copy.bytes;
     const size_t elem = (size_t)a.size * 4, stride = a.stride ? (size_t)a.stride : elem;
-    for (Int32 k = 0; k < 3; k++) {
-        lo[k] = 1e30f;
-        hi[k] = -1e30f;
-    }
-    bool any = false;
+    RecBufferBounds b = {a.offset, a.size, a.stride, false, {1e30f, 1e30f, 1e30f}, {-1e30f, -1e30f, -1e30f}};
     for (size_t off = a.offset; off + elem <= bytes.size(); off += stride) {
         GLfloat p[4] = {0, 0, 0, 1};
         memcpy(p, &bytes[off], elem);
         for (Int32 k = 0; k < 3; k++) {
-            lo[k] = std::min(lo[k], p[k]);
-            hi[k] = std::max(hi[k], p[k]);
+            b.lo[k] = std::min(b.lo[k], p[k]);
+            b.hi[k] = std::max(b.hi[k], p[k]);
         }
-        any = true;
+        b.any = true;
     }
-    return any;
+    copy.bounds.push_back(b);
+    memcpy(lo, b.lo, sizeof b.lo);
+    memcpy(hi, b.hi, sizeof b.hi);
+    return b.any;
 }
 
 // The vertex numbers a draw uses: first..first+count, or its indices.
@@ -1233,6 +1249,7 @@ void RenderRec_BufferData(GLenum target, GLsizeiptr size, const void* data, GLen
         RenderRec_BufferChanges(buf);
         RecBufferCopy& copy = mRec.buffers[buf];
         copy.version = RenderRec_NewVersion();
+        copy.bounds.clear();
         copy.bytes.assign((const UInt08*)data, data ? (const UInt08*)data + size : (const UInt08*)data);
         if (data == nullptr) copy.bytes.assign((size_t)size, 0);
     }

@@ -37,13 +37,17 @@ static Int08 SwapGLBuffer_Partial(const RenderRecView* v)
 Int08 SwapGLBuffer(void)
 {
     RenderRec_Present();  // a recorded frame is drawn where it changed and copied to the screen
-    RenderProf_FrameEnd();
-    glFinish();
     const RenderRecView* v = RenderRec_View();
     const Int08 recorded = v->presents != mGl_RecordedPresents && v->toWindow;
     mGl_RecordedPresents = v->presents;
-    const Int08 partial = recorded && SwapGLBuffer_Partial(v);
-    if (!partial) OrvPlat_SwapBuffers(OrvRenderHwnd);
+    Int08 partial = 0;
+    {
+        RenderProfSection prof("(present)");
+        glFinish();
+        partial = recorded && SwapGLBuffer_Partial(v);
+        if (!partial) OrvPlat_SwapBuffers(OrvRenderHwnd);
+    }
+    RenderProf_FrameEnd();
     // Shown in parts, the back buffer keeps the whole picture for the next frame's changes.
     RenderRec_TargetKept(partial);
     mGl_WindowShowsRecorded = recorded;
