@@ -188,7 +188,7 @@ G_GNUC_END_IGNORE_DEPRECATIONS
     gtk_container_add(GTK_CONTAINER(gw), fixed);
 
     FrameEntryWindow* native = new FrameEntryWindow{gw, fixed, {}, 1, false};
-    OrvPlat_Window* window = new OrvPlat_Window{proc, OrvPlat_CurrentQueue(), native, 0};
+    OrvPlat_Window* window = new OrvPlat_Window{proc, OrvPlat_CurrentQueue(), native};
     g_signal_connect(gw, "event", G_CALLBACK(OnWindowEvent), window);
     if (mPlat_GtkWindows++ == 0) OrvPlat_RegisterThreadPump(GtkPump, GtkWait);
     return window;
