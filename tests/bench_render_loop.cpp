@@ -4,7 +4,7 @@
 // (every measured frame animating as at 60 frames per second):
 // "before" with the drawing shortcuts and the damage-limited redraw switched off, "after" with them
 // on, with the share of the screen the damage-limited redraw drew again. Then the frame profiler's
-// table of the page that was slowest on screen "after". Before the pages and after them it tours
+// table of the busiest page (the first) and of the page slowest on screen "after", if another. Before the pages and after them it tours
 // every screen and prints the resident memory.
 // With --elements it then prints the older break-down: each heavy page beside itself with its
 // elements left out (empty slots), and the power-on times.
@@ -320,13 +320,13 @@ static const BenchPage* MeasurePages(const char* surface, int frames)
 
 // The frame profiler's table of one page, after (the profiler's fences make its frames slower
 // than the measured ones; the table says where the time goes, not how much there is).
-static void ProfilePage(const BenchPage& p, int frames)
+static void ProfilePage(const BenchPage& p, int frames, const char* which)
 {
     Enter(p);
     RenderFor(1200);
     SetShortcuts(true);
     RenderFor(150);
-    printf("frame profile, after, of the page slowest on screen: %s\n", p.name);
+    printf("frame profile, after, on screen, of %s: %s\n", which, p.name);
     RenderProf_Reset();
     RenderProf_SetEnabled(1);
     FrameMs(p, frames);
@@ -368,7 +368,9 @@ static void FrameBudget(int frames)
     MeasurePages("offscreen (framebuffer object, 1920 x 720)", frames);
     UseWindow();
     const BenchPage* slowest = MeasurePages("on screen (render window, buffer swap or the changed parts shown)", frames);
-    if (slowest) ProfilePage(*slowest, frames);
+    const BenchPage& busiest = MeasuredPages().front();
+    ProfilePage(busiest, frames, "the busiest page");
+    if (slowest && slowest != &busiest) ProfilePage(*slowest, frames, "the page slowest on screen");
     SetShortcuts(true);
     TourAndMemory("shortcuts on (after)");
 }
