@@ -1,8 +1,11 @@
 // Frame-budget benchmark of the render loop on this machine (software Mesa under Xvfb): the
 // heaviest pages, each measured on its own, first offscreen (a 1920 x 720 framebuffer object) and
-// then on screen (the render window itself, the buffer swap included), each twice in the same run:
+// then on screen (the render window itself, the buffer swap included), each twice in the same run
+// (every measured frame animating as at 60 frames per second):
 // "before" with the drawing shortcuts and the damage-limited redraw switched off, "after" with them
-// on. Before the pages and after them it tours every screen and prints the resident memory.
+// on, with the share of the screen the damage-limited redraw drew again. Then the frame profiler's
+// table of the busiest page (the first) and of the page slowest on screen "after", if another. Before the pages and after them it tours
+// every screen and prints the resident memory.
 // With --elements it then prints the older break-down: each heavy page beside itself with its
 // elements left out (empty slots), and the power-on times.
 // Prints figures; asserts nothing.
@@ -18,6 +21,7 @@
 
 #include "HuSimImage.h"
 #include "OrvRender/Render.h"
+#include "OrvRender/RenderProfile.h"
 #include "OrvRender/RenderRecord.h"
 #include "OrvRender/RenderTune.h"
 #include "Protocol/Cdu_TCP_App.h"
@@ -238,39 +242,97 @@ static void RenderFor(double ms)
     }
 }
 
-// Milliseconds per frame over frames calls of Render (glFinish and, on screen, the swap included).
-static double FrameMs(const BenchPage& p, int frames)
+// What the damage-limited redraw drew again over some frames.
+struct BenchRedraw {
+    double share = 0;  // of the screen, summed over the frames
+    int rects = 0;
+    int frames = 0;
+};
+
+static void CountRedraw(BenchRedraw* r)
 {
+    static UInt32 presents = 0;
+    const RenderRecView* v = RenderRec_View();
+    if (v->presents == presents || !v->enabled) return;
+    presents = v->presents;
+    for (Int32 i = 0; i < v->rectNum; i++) r->share += (double)v->rects[i].w * v->rects[i].h / (1920.0 * 720.0);
+    r->rects += v->rectNum;
+    r->frames++;
+}
+
+// The animation time of a measured frame: what a frame at 60 frames per second sees.
+static const UInt32 kFrameStepMs = 16;
+
+// Milliseconds per frame over frames calls of Render (glFinish and, on screen, the swap included).
+// The tick is driven kFrameStepMs a frame, so that the page animates as on a 60 frames per second
+// display however fast its frames are drawn (on the real tick a frame drawn in under a
+// millisecond sees no time pass, and nothing moves).
+static double FrameMs(const BenchPage& p, int frames, BenchRedraw* redraw = nullptr)
+{
+    OrvPlat_DriveTick(OrvPlat_GetTickCount());
     Clock::time_point a = Clock::now();
     for (int i = 0; i < frames; i++) {
         if (p.perFrame) p.perFrame(i);
+        OrvPlat_AdvanceTick(kFrameStepMs);
         Render(nullptr);
+        if (redraw) CountRedraw(redraw);  // reads a few counters: no measurable share of the frame
     }
-    return Ms(a, Clock::now()) / frames;
+    const double ms = Ms(a, Clock::now()) / frames;
+    OrvPlat_ReleaseTick();
+    return ms;
 }
 
 // Each measured page: entered and settled, then measured in rounds that take turns before and
-// after, so that both see the same load of a shared machine; the best round of each is printed.
-static void MeasurePages(const char* surface, int frames)
+// after, so that both see the same load of a shared machine; the best round of each is printed,
+// "after" with the mean share of the screen drawn again per frame and in how many rectangles.
+// Returns the page slowest after.
+static const BenchPage* MeasurePages(const char* surface, int frames)
 {
     const int rounds = 3;
+    const BenchPage* slowest = nullptr;
+    double slowestMs = 0;
     printf("%s (ms per frame, best of %d rounds of %d frames):\n", surface, rounds, frames);
     for (const BenchPage& p : MeasuredPages()) {
         Enter(p);
         RenderFor(1200);  // pictures loaded, fades and intros over
         double ms[2] = {1e9, 1e9};
+        BenchRedraw redraw;
         for (int r = 0; r < rounds; r++) {
             for (int on = 0; on < 2; on++) {
                 SetShortcuts(on != 0);
                 RenderFor(150);  // the switch in force, the redraw settled
-                const double m = FrameMs(p, frames);
+                const double m = FrameMs(p, frames, on ? &redraw : nullptr);
                 if (m < ms[on]) ms[on] = m;
             }
         }
-        printf("  %-66s before %6.2f ms (%6.1f frames/s)  after %6.2f ms (%6.1f frames/s)\n", p.name, ms[0],
-               1000.0 / ms[0], ms[1], 1000.0 / ms[1]);
+        const int n = redraw.frames > 0 ? redraw.frames : 1;
+        printf("  %-66s before %6.2f ms (%6.1f frames/s)  after %6.2f ms (%6.1f frames/s; %3.0f%% redrawn, %.1f rects)\n",
+               p.name, ms[0], 1000.0 / ms[0], ms[1], 1000.0 / ms[1], 100.0 * redraw.share / n, (double)redraw.rects / n);
+        if (ms[1] > slowestMs) {
+            slowestMs = ms[1];
+            slowest = &p;
+        }
         Leave(p);
     }
+    RenderFor(300);
+    return slowest;
+}
+
+// The frame profiler's table of one page, after (the profiler's fences make its frames slower
+// than the measured ones; the table says where the time goes, not how much there is).
+static void ProfilePage(const BenchPage& p, int frames, const char* which)
+{
+    Enter(p);
+    RenderFor(1200);
+    SetShortcuts(true);
+    RenderFor(150);
+    printf("frame profile, after, on screen, of %s: %s\n", which, p.name);
+    RenderProf_Reset();
+    RenderProf_SetEnabled(1);
+    FrameMs(p, frames);
+    RenderProf_Print();
+    RenderProf_SetEnabled(0);
+    Leave(p);
     RenderFor(300);
 }
 
@@ -305,7 +367,10 @@ static void FrameBudget(int frames)
     TourAndMemory("shortcuts off (before)");
     MeasurePages("offscreen (framebuffer object, 1920 x 720)", frames);
     UseWindow();
-    MeasurePages("on screen (render window, buffer swap)", frames);
+    const BenchPage* slowest = MeasurePages("on screen (render window, buffer swap or the changed parts shown)", frames);
+    const BenchPage& busiest = MeasuredPages().front();
+    ProfilePage(busiest, frames, "the busiest page");
+    if (slowest && slowest != &busiest) ProfilePage(*slowest, frames, "the page slowest on screen");
     SetShortcuts(true);
     TourAndMemory("shortcuts on (after)");
 }

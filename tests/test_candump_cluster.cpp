@@ -3,8 +3,6 @@
 // it to, and away from the picture it showed before.
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <arpa/inet.h>
 #include <climits>
 #include <csignal>
@@ -69,30 +67,6 @@ int Wait(pid_t pid)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// The window's pixels as RGB.
-std::vector<unsigned char> Capture(unsigned long window)
-{
-    std::vector<unsigned char> rgb;
-    Display* d = XOpenDisplay(nullptr);
-    if (d == nullptr) return rgb;
-    XWindowAttributes at;
-    if (XGetWindowAttributes(d, window, &at)) {
-        XImage* img = XGetImage(d, window, 0, 0, at.width, at.height, AllPlanes, ZPixmap);
-        if (img != nullptr) {
-            for (int y = 0; y < at.height; y++)
-                for (int x = 0; x < at.width; x++) {
-                    unsigned long p = XGetPixel(img, x, y);
-                    rgb.push_back((p >> 16) & 0xFF);
-                    rgb.push_back((p >> 8) & 0xFF);
-                    rgb.push_back(p & 0xFF);
-                }
-            XDestroyImage(img);
-        }
-    }
-    XCloseDisplay(d);
-    return rgb;
-}
-
 // Share of pixels that differ by more than a little in some channel. The frame-rate text in the
 // top left corner follows the machine's load, so that corner is left out.
 double Differs(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b)
@@ -129,11 +103,11 @@ Pictures PlayIntoCluster(const std::string& file, const std::string& base)
     // The bus opens after the window, later still on a slow or instrumented build.
     if (window != 0 && WaitUntilBound(port, 30000)) {
         sleep(2);  // the power-off page is drawn
-        p.before = Capture(window);
+        p.before = XDrv_Capture(window);
         pid_t sim = Spawn({mbsim, "-q", "-b", base, "-a", addr, file});
         p.mbSimStatus = Wait(sim);
         sleep(3);  // fades and the speed display settle
-        p.after = Capture(window);
+        p.after = XDrv_Capture(window);
         XDrv_PressKey(window, "Escape");
     }
     for (int i = 0; i < 300 && waitpid(pid, nullptr, WNOHANG) == 0; i++) usleep(10000);

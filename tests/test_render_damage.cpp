@@ -1,9 +1,15 @@
 // Damage-limited redraw on small frames drawn through the screens' own drawing steps: what a
-// change of the recorded draws damages, what lands on the target, a texture changed under a
-// recorded draw, and the frame profiler's table of a known page.
+// change of the recorded draws damages, how several changes are gathered into rectangles, what
+// lands on the target and on the window shown in parts, a texture changed under a recorded draw,
+// and the frame profiler's table of a known page.
 #include <gtest/gtest.h>
 
+#include <GL/glew.h>
+#include <GL/glx.h>  // after GLEW, which must come before gl.h
+
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -15,7 +21,9 @@
 #include "OrvRender/Screens/ShowCommon.h"
 #include "Snapshot.h"
 #include "lib/OrvGL.h"
+#include "platform/OrvRenderWindow.h"
 #include "support/RenderTestGl.h"
+#include "support/XDriver.h"
 
 namespace {
 
@@ -124,6 +132,109 @@ TEST_F(RenderDamage, ChangedDrawsDamageTheirOldAndNewRectangles)
                                            [&](const Recti& d) { return memcmp(&d, &r, sizeof r) == 0; });
             EXPECT_EQ(At(r.x + r.w / 2, r.y + r.h / 2), drawn ? kRed : kBlack) << r.x;
         }
+    }
+}
+
+bool Meets(const RenderRecRect& a, const Recti& r)
+{
+    return a.w > 0 && a.h > 0 && r.x < a.x + a.w && a.x < r.x + r.w && r.y < a.y + a.h && a.y < r.y + r.h;
+}
+
+// Several changes in one frame: each changed draw's old and new places lie inside one redrawn
+// rectangle, draws kept between them are not redrawn, there are never more rectangles than the
+// limit, and the target shows the second frame whole.
+TEST_F(RenderDamage, SeveralChangesAreRedrawnInTheirOwnRectangles)
+{
+    const Recti a = {100, 60, 64, 32}, a2 = {110, 60, 64, 32}, m = {900, 340, 64, 32}, n = {900, 500, 64, 32},
+                b = {1700, 620, 64, 32}, b2 = {1700, 630, 64, 32};
+    std::vector<Recti> grid, gridMoved;  // twelve changes spread over the screen
+    for (int i = 0; i < 12; i++) {
+        grid.push_back({60 + (i % 6) * 300, 80 + (i / 6) * 400, 40, 40});
+        gridMoved.push_back({64 + (i % 6) * 300, 84 + (i / 6) * 400, 40, 40});
+    }
+    std::vector<Recti> gridDamaged = grid;
+    gridDamaged.insert(gridDamaged.end(), gridMoved.begin(), gridMoved.end());
+    struct Case {
+        const char* name;
+        std::vector<Recti> before, after;
+        std::vector<Recti> damaged;    // each inside one redrawn rectangle
+        std::vector<Recti> untouched;  // outside every redrawn rectangle
+        int rects;                     // rectangles expected, 0: any number up to the limit
+    };
+    const Case cases[] = {
+        {"first and last draw change, the one between stays", {a, m, b}, {a2, m, b2}, {a, a2, b, b2}, {m}, 2},
+        {"a draw appears, the ones around the kept one change", {a, m, b}, {a2, n, m, b2}, {a, a2, n, b, b2}, {m}, 3},
+        {"a draw vanishes, the ones around the kept one change", {a, n, m, b}, {a2, m, b2}, {a, a2, n, b, b2}, {m}, 3},
+        {"twelve draws move", grid, gridMoved, gridDamaged, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Frame({});
+        Frame(c.before);
+        Frame(c.after);
+        const RenderRecView* v = RenderRec_View();
+        ASSERT_FALSE(v->full);
+        if (c.rects > 0) {
+            EXPECT_EQ(v->rectNum, c.rects);
+        }
+        EXPECT_LE(v->rectNum, (Int32)RENDER_REC_RECTS_MAX);
+        for (const Recti& d : c.damaged)
+            EXPECT_TRUE(std::any_of(v->rects, v->rects + v->rectNum, [&](const RenderRecRect& r) { return Inside(r, d); }))
+                << d.x << "," << d.y;
+        for (const Recti& u : c.untouched)
+            EXPECT_FALSE(std::any_of(v->rects, v->rects + v->rectNum, [&](const RenderRecRect& r) { return Meets(r, u); }))
+                << u.x << "," << u.y;
+        std::vector<Recti> all = c.before;
+        all.insert(all.end(), c.after.begin(), c.after.end());
+        for (const Recti& r : all) {
+            // A corner pixel that only this rectangle covers tells drawn from not drawn.
+            const bool drawn = std::any_of(c.after.begin(), c.after.end(), [&](const Recti& d) {
+                return r.x >= d.x && r.x < d.x + d.w && r.y >= d.y && r.y < d.y + d.h;
+            });
+            EXPECT_EQ(At(r.x, r.y), drawn ? kRed : kBlack) << r.x << "," << r.y;
+        }
+    }
+}
+
+// The window itself as the target: after the first frame only the redrawn rectangles are copied
+// and shown, at their places (rows count from the top on the screen and from the bottom in GL),
+// and the window shows every frame whole.
+TEST_F(RenderDamage, WindowShownInPartsShowsEveryFrameWhole)
+{
+    GLint testFbo = 0;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &testFbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    OrvPlat_ShowWindow(OrvRenderHwnd);
+    const unsigned long window = OrvPlat_NativeWindowId(OrvRenderHwnd);
+    const Recti top = {100, 40, 64, 32}, bottom = {1700, 640, 64, 32}, still = {900, 340, 64, 32};
+    const std::vector<Recti> frames[] = {{still}, {still, top}, {still, top, bottom}, {still, bottom}, {still}};
+    int inParts = 0;
+    for (const std::vector<Recti>& f : frames) {
+        Frame(f);
+        if (!RenderRec_View()->copiedAll) inParts++;
+        // The X server may show the picture a moment after the present: look again for a while.
+        std::string wrong;
+        for (int attempt = 0; attempt < 40; attempt++) {
+            const std::vector<unsigned char> rgb = XDrv_Capture(window);
+            ASSERT_EQ(rgb.size(), 1920u * 720u * 3u);
+            wrong.clear();
+            for (const Recti& r : {top, bottom, still}) {
+                const bool drawn = std::any_of(f.begin(), f.end(), [&](const Recti& d) { return d.x == r.x && d.y == r.y; });
+                const size_t at = ((size_t)(r.y + r.h / 2) * 1920 + r.x + r.w / 2) * 3;
+                if ((rgb[at] > 128) != drawn || rgb[at + 1] > 128) wrong += " " + std::to_string(r.x);
+            }
+            if (wrong.empty()) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        EXPECT_EQ(wrong, "") << "frame with " << f.size() << " pictures";
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, (GLuint)testFbo);
+    Display* d = XOpenDisplay(nullptr);
+    ASSERT_NE(d, nullptr);
+    const std::string glx = glXQueryExtensionsString(d, DefaultScreen(d));
+    XCloseDisplay(d);
+    if (glx.find("GLX_MESA_copy_sub_buffer") != std::string::npos) {
+        EXPECT_GT(inParts, 0);
     }
 }
 

@@ -14,7 +14,9 @@ extern OrvPlat_Window* OrvRenderHwnd;
  * A failure of the extension loader is reported and start-up goes on. */
 Int08 InitGL(void);
 /* Draws a recorded frame where it changed (OrvRender/RenderRecord.h), waits for all OpenGL work
- * (glFinish), then presents the back buffer; returns 1. */
+ * (glFinish), then presents the back buffer: only the redrawn rectangles when the window already
+ * shows the previous recorded frame and the platform can show parts, else by a buffer swap;
+ * returns 1. */
 Int08 SwapGLBuffer(void);
 /* Makes no context current; the context goes with its window. */
 void DeInitGL(void);

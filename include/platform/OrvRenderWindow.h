@@ -16,6 +16,11 @@ Int08 OrvPlat_MakeContextCurrent(OrvPlat_Window* window);
 /* Makes no context current on this thread. */
 void OrvPlat_ReleaseContext(void);
 void OrvPlat_SwapBuffers(OrvPlat_Window* window);
+/* Shows only the given rectangles of the back buffer (window pixels, origin top left) without a
+ * buffer swap, so the back buffer keeps its picture; no rectangles shows nothing new. Returns 0,
+ * having shown nothing, when the window must be shown whole instead (no way to show part of it,
+ * or it was exposed or resized since the last whole showing): the caller then swaps. */
+Int08 OrvPlat_PresentRects(OrvPlat_Window* window, const Recti* rects, Int32 rectNum);
 /* Destroys the window and its context, and closes the toolkit when it was the last window. */
 void OrvPlat_DestroyWindow(OrvPlat_Window* window);
 /* The toolkit's native window id (the X11 window), for tests that drive the window from outside. */

@@ -167,7 +167,6 @@ static void Render_DrawPng(Int32 id, GLfloat invAlpha, Int32 wNum = 1, Int32 wDe
 
 static void Render_DrawPngScaled43(Int32 id, GLfloat invAlpha)
 {
-    RenderProfSection prof("background");
     Render_DrawPng(id, invAlpha, 4, 3, 4, 3);
 }
 
@@ -334,13 +333,6 @@ static Int08 Render_ScreenTest(UInt08 pattern)
 
 /* ---- Render ------------------------------------------------------------------------------- */
 
-// The logo's frame as a step of the profiler.
-static Int08 Render_PwrOnBmpPlayingProfiled(void)
-{
-    RenderProfSection prof("logo");
-    return Render_PwrOnBmpPlaying();
-}
-
 void* Render(void*)
 {
     static Int08 baseInit = 0;
@@ -393,7 +385,7 @@ void* Render(void*)
         Render_PwrOnState();
         break;
     case POWER_ON_BMP_PLAYING:
-        if (Render_PwrOnBmpPlayingProfiled() == 1) {
+        if (RenderProf_Step("logo", Render_PwrOnBmpPlaying) == 1) {
             OrvShared_Store(HmiDspState, HMI_DSP_LAUNCHING);
         } else if (workMode == WORK_MODE_ON) {
             mRender_RenderState = POWER_ON_STATE;
@@ -514,8 +506,8 @@ void ShowSelfTest(Int32 duration)
     } else {
         GLfloat fade = (GLfloat)(SelfTest_Disapear_Background - duration) / 500.0f;
         Render_DrawPng(PNG_check_background, 1.0f - fade, 9, 2);
-        Render_DrawPngScaled43(Render_NightMode() ? PNG_ui3_basic_bg_backing_night : PNG_ui3_basic_bg_parking_night,
-                               fade);
+        RenderProf_Step("background", Render_DrawPngScaled43,
+                        Render_NightMode() ? PNG_ui3_basic_bg_backing_night : PNG_ui3_basic_bg_parking_night, fade);
     }
 
     Int32 k = duration / 75;
@@ -654,7 +646,7 @@ void Render_PwrOnState(void)
         const GLfloat* c = nightMode ? mRender_ClearNight : mRender_ClearNormal;
         glClearColor(c[0], c[1], c[2], c[3]);
     }
-    if (background >= 0) Render_DrawPngScaled43(background, 0.0f);
+    if (background >= 0) RenderProf_Step("background", Render_DrawPngScaled43, background, 0.0f);
 
     // Scene.
     const UInt08 radarAlarm = OrvShared_Load(RadarAlarm);
@@ -682,10 +674,7 @@ void Render_PwrOnState(void)
 
         if (selfTest) {
             selfTestDuration += mFrameTimeMs;
-            {
-                RenderProfSection prof("self test");
-                ShowSelfTest(selfTestDuration);
-            }
+            RenderProf_Step("self test", ShowSelfTest, selfTestDuration);
             goto end;
         }
 

@@ -4,7 +4,8 @@
  * the draw calls, program switches and pixels covered (the screen rectangle of each draw, as the
  * frame recorder computes it) are counted to the open section, and its milliseconds are measured
  * between glFinish fences, which only run while profiling. With damage-limited redraw the
- * elements' time is the recording; the replay and the copy to the screen have a row of their own.
+ * elements' time is the recording; the replay, the copy to the window's back buffer and the
+ * present (glFinish and the swap or the partial showing) have a row of their own.
  * A table per frame is printed every 5 seconds and by the render clean-up. Render thread only. */
 #ifndef RENDER_PROFILE_H
 #define RENDER_PROFILE_H
@@ -67,5 +68,14 @@ struct RenderProfSection {
     RenderProfSection& operator=(const RenderProfSection&) = delete;
     Int08 open;
 };
+
+/* Runs one fixed step of the frame as a section of its own: RenderProf_Step("logo", f, args...)
+ * returns f(args...). */
+template <typename F, typename... A>
+auto RenderProf_Step(const char* name, F&& f, A&&... a) -> decltype(f(static_cast<A&&>(a)...))
+{
+    RenderProfSection prof(name);
+    return f(static_cast<A&&>(a)...);
+}
 
 #endif

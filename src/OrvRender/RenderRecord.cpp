@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <unordered_map>
@@ -34,6 +35,13 @@ RecBox RecUnion(const RecBox& a, const RecBox& b)
     if (b.Empty()) return a;
     return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
 }
+
+bool RecIntersect(const RecBox& a, const RecBox& b)
+{
+    return !a.Empty() && !b.Empty() && a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
+}
+
+int64_t RecArea(const RecBox& a) { return a.Empty() ? 0 : (int64_t)(a.x1 - a.x0) * (a.y1 - a.y0); }
 
 enum RecUniformKind : UInt08 { REC_U1F, REC_U1I, REC_U3FV, REC_U4FV, REC_UM4FV };
 const Int32 kUniformFloats[] = {1, 1, 3, 4, 16};
@@ -113,6 +121,7 @@ struct RecCmd {
     std::vector<RecCmdAttrib> attribs;
     std::vector<UInt08> data;  // uniform values, then copied client arrays and indices
     RecBox box;
+    uint64_t hash;  // of st, attribs and data: most unequal commands differ here already
 };
 
 struct RecProgramLocs {
@@ -120,9 +129,19 @@ struct RecProgramLocs {
     UInt32 attribsRead;  // the vertex attribute slots the program reads
 };
 
+// Object-space bounds of the positions one vertex layout reads from a buffer.
+struct RecBufferBounds {
+    uint64_t offset;
+    GLint size;
+    GLsizei stride;
+    bool any;
+    GLfloat lo[3], hi[3];
+};
+
 struct RecBufferCopy {
     UInt32 version;
     std::vector<UInt08> bytes;
+    std::vector<RecBufferBounds> bounds;  // per layout, until the next upload
 };
 
 struct Recorder {
@@ -130,6 +149,7 @@ struct Recorder {
     bool recording = false;
     bool direct = false;     // a resource changed under a recorded draw: this frame draws at once
     bool invalid = true;     // the retained framebuffer does not hold the previous frame
+    bool targetKept = false; // the target still holds the picture of the previous present
     GLint target = 0;        // the framebuffer the frame is presented to
     GLuint fbo = 0, color = 0, depth = 0;
     bool fboFailed = false;
@@ -327,23 +347,29 @@ bool RenderRec_BufferBounds(GLuint buf, const RecCmdAttrib& a, GLfloat lo[3], GL
 {
     auto it = mRec.buffers.find(buf);
     if (it == mRec.buffers.end() || a.type != GL_FLOAT) return false;
-    const std::vector<UInt08>& bytes = it->second.bytes;
+    RecBufferCopy& copy = it->second;
+    for (const RecBufferBounds& b : copy.bounds)
+        if (b.offset == a.offset && b.size == a.size && b.stride == a.stride) {
+            memcpy(lo, b.lo, sizeof b.lo);
+            memcpy(hi, b.hi, sizeof b.hi);
+            return b.any;
+        }
+    const std::vector<UInt08>& bytes = copy.bytes;
     const size_t elem = (size_t)a.size * 4, stride = a.stride ? (size_t)a.stride : elem;
-    for (Int32 k = 0; k < 3; k++) {
-        lo[k] = 1e30f;
-        hi[k] = -1e30f;
-    }
-    bool any = false;
+    RecBufferBounds b = {a.offset, a.size, a.stride, false, {1e30f, 1e30f, 1e30f}, {-1e30f, -1e30f, -1e30f}};
     for (size_t off = a.offset; off + elem <= bytes.size(); off += stride) {
         GLfloat p[4] = {0, 0, 0, 1};
         memcpy(p, &bytes[off], elem);
         for (Int32 k = 0; k < 3; k++) {
-            lo[k] = std::min(lo[k], p[k]);
-            hi[k] = std::max(hi[k], p[k]);
+            b.lo[k] = std::min(b.lo[k], p[k]);
+            b.hi[k] = std::max(b.hi[k], p[k]);
         }
-        any = true;
+        b.any = true;
     }
-    return any;
+    copy.bounds.push_back(b);
+    memcpy(lo, b.lo, sizeof b.lo);
+    memcpy(hi, b.hi, sizeof b.hi);
+    return b.any;
 }
 
 // The vertex numbers a draw uses: first..first+count, or its indices.
@@ -583,8 +609,10 @@ void RenderRec_Execute(const RecCmd& c, GLuint* program, UInt32* enabledMask)
     }
 }
 
-// Draws a list of commands on the bound framebuffer, then puts the tracked state back.
-void RenderRec_Replay(const std::vector<RecCmd>& cmds)
+// Draws a list of commands on the bound framebuffer, then puts the tracked state back. With a
+// clip, only the commands that touch it are drawn (the caller scissors to it): the others cannot
+// change a pixel inside.
+void RenderRec_Replay(const std::vector<RecCmd>& cmds, const RecBox* clip = nullptr)
 {
     if (cmds.empty()) return;
     GLuint program = mRec.sh.program;
@@ -593,6 +621,7 @@ void RenderRec_Replay(const std::vector<RecCmd>& cmds)
         if (mRec.sh.attribs[i].enabled) enabled |= 1u << i;
     std::unordered_set<GLuint> programs;
     for (const RecCmd& c : cmds) {
+        if (clip != nullptr && !RecIntersect(c.box, *clip)) continue;
         if (c.st.kind != REC_CLEAR) programs.insert(c.st.program);
         RenderRec_Execute(c, &program, &enabled);
     }
@@ -611,11 +640,27 @@ void RenderRec_GoDirect(void)
 
 bool RenderRec_Recording(void) { return mRec.recording && !mRec.direct; }
 
+// FNV-1a over the bytes that make two commands equal (the state is zero-filled, padding included).
+uint64_t RenderRec_HashBytes(uint64_t h, const void* p, size_t n)
+{
+    const UInt08* b = (const UInt08*)p;
+    for (size_t i = 0; i < n; i++) h = (h ^ b[i]) * 1099511628211ull;
+    return h;
+}
+
+uint64_t RenderRec_Hash(const RecCmd& c)
+{
+    uint64_t h = RenderRec_HashBytes(14695981039346656037ull, &c.st, sizeof c.st);
+    h = RenderRec_HashBytes(h, c.attribs.data(), c.attribs.size() * sizeof(RecCmdAttrib));
+    return RenderRec_HashBytes(h, c.data.data(), c.data.size());
+}
+
 // Takes a captured command: while the frame is recorded it is kept; in a frame drawn at once it is
 // kept for the next frame's diff as well. True when the caller must draw it at once.
 bool RenderRec_Take(RecCmd&& c)
 {
     c.box = RenderRec_DrawBox(c);
+    c.hash = RenderRec_Hash(c);
     if (RenderProf_Enabled()) {
         const RecBox& b = c.box;
         RenderProf_Draw(b.Empty() ? 0 : (uint64_t)(b.x1 - b.x0) * (uint64_t)(b.y1 - b.y0));
@@ -630,7 +675,7 @@ bool RenderRec_DrawOnly(void) { return !mRec.recording && !RenderProf_Enabled();
 
 bool RenderRec_SameCmd(const RecCmd& a, const RecCmd& b)
 {
-    return memcmp(&a.st, &b.st, sizeof a.st) == 0 && a.attribs.size() == b.attribs.size() &&
+    return a.hash == b.hash && memcmp(&a.st, &b.st, sizeof a.st) == 0 && a.attribs.size() == b.attribs.size() &&
            (a.attribs.empty() || memcmp(a.attribs.data(), b.attribs.data(), a.attribs.size() * sizeof(RecCmdAttrib)) == 0) &&
            a.data == b.data;
 }
@@ -679,22 +724,128 @@ RenderRecRect RenderRec_ScreenRect(const RecBox& b)
     return {b.x0, kScreenH - b.y1, b.x1 - b.x0, b.y1 - b.y0};
 }
 
-// The union of the boxes of the commands that differ between two lists: after the common start
-// and the common end, everything of both lists.
-RecBox RenderRec_Damage(const std::vector<RecCmd>& before, const std::vector<RecCmd>& now, Int32* changed)
+// Marks the commands of two lists that are kept from one to the other: the longest common
+// subsequence of equal commands (Myers' difference algorithm, which is quick when few commands
+// differ). A pixel outside every box of an unmarked command sees the same kept commands in the same
+// order in both frames, so it keeps its colour. When more than kEditsMax commands differ, the
+// search stops and only the common start and end count as kept.
+const Int32 kEditsMax = 96;
+
+void RenderRec_Match(const std::vector<RecCmd>& before, const std::vector<RecCmd>& now, std::vector<UInt08>* keptBefore,
+                     std::vector<UInt08>* keptNow)
 {
+    keptBefore->assign(before.size(), 0);
+    keptNow->assign(now.size(), 0);
     size_t head = 0;
     const size_t common = std::min(before.size(), now.size());
     while (head < common && RenderRec_SameCmd(before[head], now[head])) head++;
     size_t tail = 0;
-    while (tail < common - head &&
-           RenderRec_SameCmd(before[before.size() - 1 - tail], now[now.size() - 1 - tail]))
+    while (tail < common - head && RenderRec_SameCmd(before[before.size() - 1 - tail], now[now.size() - 1 - tail]))
         tail++;
-    RecBox box = kNoBox;
-    for (size_t i = head; i < before.size() - tail; i++) box = RecUnion(box, before[i].box);
-    for (size_t i = head; i < now.size() - tail; i++) box = RecUnion(box, now[i].box);
-    *changed = (Int32)(now.size() - tail - head);
-    return box;
+    for (size_t i = 0; i < head; i++) (*keptBefore)[i] = (*keptNow)[i] = 1;
+    for (size_t i = 0; i < tail; i++) (*keptBefore)[before.size() - 1 - i] = (*keptNow)[now.size() - 1 - i] = 1;
+
+    // The middle parts (before from x, now from y); trace[d] is the furthest x on each diagonal
+    // k = x - y in -(d+1)..d+1 before the d-th edit.
+    const Int32 n = (Int32)(before.size() - head - tail), m = (Int32)(now.size() - head - tail);
+    if (n == 0 || m == 0) return;
+    auto same = [&](Int32 x, Int32 y) { return RenderRec_SameCmd(before[head + x], now[head + y]); };
+    const Int32 mid = kEditsMax + 1;
+    std::vector<Int32> v(2 * mid + 1, 0);
+    std::vector<std::vector<Int32>> trace;
+    Int32 edits = -1;
+    for (Int32 d = 0; d <= kEditsMax && edits < 0; d++) {
+        trace.emplace_back(v.begin() + mid - d - 1, v.begin() + mid + d + 2);
+        for (Int32 k = -d; k <= d && edits < 0; k += 2) {
+            Int32 x = (k == -d || (k != d && v[mid + k - 1] < v[mid + k + 1])) ? v[mid + k + 1] : v[mid + k - 1] + 1;
+            Int32 y = x - k;
+            while (x < n && y < m && same(x, y)) {
+                x++;
+                y++;
+            }
+            v[mid + k] = x;
+            if (x >= n && y >= m) edits = d;
+        }
+    }
+    if (edits < 0) return;  // too different: the middle parts count as changed whole
+
+    // Back from the end: each edit is preceded by its run of kept commands.
+    Int32 x = n, y = m;
+    for (Int32 d = edits; d >= 0; d--) {
+        const std::vector<Int32>& p = trace[d];
+        auto at = [&](Int32 k) { return p[k + d + 1]; };
+        const Int32 k = x - y;
+        const Int32 pk = (k == -d || (k != d && at(k - 1) < at(k + 1))) ? k + 1 : k - 1;
+        const Int32 px = at(pk), py = px - pk;
+        while (x > px && y > py && x > 0 && y > 0) {
+            (*keptBefore)[head + x - 1] = 1;
+            (*keptNow)[head + y - 1] = 1;
+            x--;
+            y--;
+        }
+        x = px;
+        y = py;
+    }
+}
+
+// Joins boxes into at most RENDER_REC_RECTS_MAX rectangles. A box joins a rectangle when the
+// union costs little more than the two apart (each rectangle is one more pass over the recorded
+// draws); past the limit, the pair whose union adds the least is joined until the rest fit.
+const int64_t kRectPassPixels = 128 * 128;
+
+std::vector<RecBox> RenderRec_JoinBoxes(const std::vector<RecBox>& boxes)
+{
+    std::vector<RecBox> rects;
+    auto extra = [](const RecBox& a, const RecBox& b) { return RecArea(RecUnion(a, b)) - RecArea(a) - RecArea(b); };
+    for (const RecBox& box : boxes) {
+        if (box.Empty()) continue;
+        RecBox cur = box;
+        // A joined rectangle is bigger and may now reach others: look again until none joins.
+        for (bool joined = true; joined;) {
+            joined = false;
+            for (size_t i = 0; i < rects.size(); i++) {
+                if (extra(rects[i], cur) > kRectPassPixels) continue;
+                cur = RecUnion(cur, rects[i]);
+                rects.erase(rects.begin() + (long)i);
+                joined = true;
+                break;
+            }
+        }
+        rects.push_back(cur);
+    }
+    while (rects.size() > (size_t)RENDER_REC_RECTS_MAX) {
+        size_t bi = 0, bj = 1;
+        int64_t best = INT64_MAX;
+        for (size_t i = 0; i < rects.size(); i++)
+            for (size_t j = i + 1; j < rects.size(); j++) {
+                const int64_t e = extra(rects[i], rects[j]);
+                if (e < best) {
+                    best = e;
+                    bi = i;
+                    bj = j;
+                }
+            }
+        rects[bi] = RecUnion(rects[bi], rects[bj]);
+        rects.erase(rects.begin() + (long)bj);
+    }
+    return rects;
+}
+
+// The rectangles to redraw: the boxes of the commands of either list that the other does not keep.
+std::vector<RecBox> RenderRec_Damage(const std::vector<RecCmd>& before, const std::vector<RecCmd>& now, Int32* changed)
+{
+    std::vector<UInt08> keptBefore, keptNow;
+    RenderRec_Match(before, now, &keptBefore, &keptNow);
+    std::vector<RecBox> boxes;
+    *changed = 0;
+    for (size_t i = 0; i < before.size(); i++)
+        if (!keptBefore[i]) boxes.push_back(before[i].box);
+    for (size_t i = 0; i < now.size(); i++)
+        if (!keptNow[i]) {
+            boxes.push_back(now[i].box);
+            (*changed)++;
+        }
+    return RenderRec_JoinBoxes(boxes);
 }
 
 }  // namespace
@@ -707,7 +858,10 @@ void RenderRec_FrameBegin(void)
     RenderRec_SyncShadow();
     GLint target = 0;
     glGetIntegerv(GL_FRAMEBUFFER_BINDING, &target);
-    if (target != mRec.target) mRec.invalid = true;  // another picture to keep
+    if (target != mRec.target) {
+        mRec.invalid = true;  // another picture to keep
+        mRec.targetKept = false;
+    }
     mRec.target = target;
     mRec.cur.clear();
     mRec.frameTex.clear();
@@ -724,8 +878,9 @@ void RenderRec_FrameEnd(void)
         // Unpresented draws went into the retained picture: it no longer holds the presented one.
         glBindFramebuffer(GL_FRAMEBUFFER, (GLuint)mRec.target);
         mRec.invalid = true;
-    } else {
+    } else if (!mRec.cur.empty()) {
         RenderRec_Replay(mRec.cur);
+        mRec.targetKept = false;  // the target now differs from the retained picture
     }
     mRec.direct = false;
     mRec.cur.clear();
@@ -738,26 +893,37 @@ void RenderRec_Present(void)
     v.enabled = 1;
     v.draws = (Int32)mRec.cur.size();
     Int32 changed = 0;
-    RecBox damage = RenderRec_Damage(mRec.prev, mRec.cur, &changed);
+    std::vector<RecBox> rects = RenderRec_Damage(mRec.prev, mRec.cur, &changed);
     v.full = mRec.invalid || mRec.direct;
-    if (v.full) damage = kScreenBox;
+    if (v.full) rects.assign(1, kScreenBox);
     v.changed = changed;
-    v.damage = RenderRec_ScreenRect(damage);
+    RecBox bounds = kNoBox;
+    for (const RecBox& r : rects) bounds = RecUnion(bounds, r);
+    v.damage = RenderRec_ScreenRect(bounds);
+    v.rectNum = (Int32)rects.size();
+    for (size_t i = 0; i < rects.size(); i++) v.rects[i] = RenderRec_ScreenRect(rects[i]);
+    v.toWindow = mRec.target == 0;
     v.presents++;
     glBindFramebuffer(GL_FRAMEBUFFER, mRec.fbo);
-    if (!mRec.direct && !damage.Empty()) {
+    if (!mRec.direct && !rects.empty()) {
         RenderProfSection prof("(replay)");
         glEnable(GL_SCISSOR_TEST);
-        glScissor(damage.x0, damage.y0, damage.x1 - damage.x0, damage.y1 - damage.y0);
-        RenderRec_Replay(mRec.cur);
+        for (const RecBox& r : rects) {
+            glScissor(r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+            RenderRec_Replay(mRec.cur, v.full ? nullptr : &r);
+        }
         glDisable(GL_SCISSOR_TEST);
     }
     {
-        // The target's picture after a swap is not ours to keep: the whole picture is copied.
+        // A target that still holds the previous picture takes the redrawn rectangles; any other
+        // (after a buffer swap its content is not ours to keep) takes the whole picture.
         RenderProfSection prof("(copy)");
         glBindFramebuffer(GL_READ_FRAMEBUFFER, mRec.fbo);
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, (GLuint)mRec.target);
-        glBlitFramebuffer(0, 0, kScreenW, kScreenH, 0, 0, kScreenW, kScreenH, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        v.copiedAll = !mRec.targetKept || v.full;
+        if (v.copiedAll) rects.assign(1, kScreenBox);
+        for (const RecBox& r : rects)
+            glBlitFramebuffer(r.x0, r.y0, r.x1, r.y1, r.x0, r.y0, r.x1, r.y1, GL_COLOR_BUFFER_BIT, GL_NEAREST);
         glBindFramebuffer(GL_FRAMEBUFFER, (GLuint)mRec.target);
     }
 
@@ -767,14 +933,22 @@ void RenderRec_Present(void)
     mRec.frameBuf.clear();
     mRec.invalid = false;
     mRec.direct = false;
+    mRec.targetKept = false;  // until the presenter says otherwise
 }
 
-void RenderRec_Invalidate(void) { mRec.invalid = true; }
+void RenderRec_TargetKept(Int08 kept) { mRec.targetKept = kept != 0; }
+
+void RenderRec_Invalidate(void)
+{
+    mRec.invalid = true;
+    mRec.targetKept = false;
+}
 
 void RenderRec_SetEnabled(Int08 on)
 {
     mRec.enabled = on ? 1 : 0;
     mRec.invalid = true;
+    mRec.targetKept = false;
     mRec.prev.clear();
 }
 
@@ -1075,6 +1249,7 @@ void RenderRec_BufferData(GLenum target, GLsizeiptr size, const void* data, GLen
         RenderRec_BufferChanges(buf);
         RecBufferCopy& copy = mRec.buffers[buf];
         copy.version = RenderRec_NewVersion();
+        copy.bounds.clear();
         copy.bytes.assign((const UInt08*)data, data ? (const UInt08*)data + size : (const UInt08*)data);
         if (data == nullptr) copy.bytes.assign((size_t)size, 0);
     }

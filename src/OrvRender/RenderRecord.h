@@ -7,9 +7,15 @@
  * calls and resource calls (texture and buffer uploads, shader builds) still run at once; an upload
  * steps the content version of what it changes. At the present the frame's list is compared with
  * the list of the previous presented frame: the rectangles of the draws that differ, appear or
- * vanish make the damage, and the whole list is replayed under a scissor of the damage into a
- * retained framebuffer, which is then copied to the frame's target. A frame in which nothing
- * changed is only copied. CLUSTER_DAMAGE=0 turns recording off: every call then draws at once.
+ * vanish make the damage. The two lists are matched in order (the longest common run of equal
+ * draws), so that a change early in the frame and one late in it damage only their own places,
+ * not everything drawn between them. The damaged boxes are gathered into a few rectangles
+ * (RENDER_REC_RECTS_MAX at most; two are joined when their union costs little more than the pair),
+ * and for each rectangle the draws that touch it are replayed under its scissor into a retained
+ * framebuffer. What changed is then copied to the frame's target: only the redrawn rectangles when
+ * the target still holds the previous picture (RenderRec_TargetKept), else the whole picture.
+ * A frame in which nothing changed costs the comparison only. CLUSTER_DAMAGE=0 turns recording
+ * off: every call then draws at once.
  *
  * The render sources reach the recorder through RenderRecordGl.h, which maps those GL names onto
  * it. Render thread only. */
@@ -23,6 +29,9 @@ typedef struct Struct_RenderRecRect {
     Int32 x, y, w, h;
 } RenderRecRect;
 
+/* The most rectangles a present redraws one by one; more damage is joined into these. */
+enum { RENDER_REC_RECTS_MAX = 8 };
+
 /* What the last present did. */
 typedef struct Struct_RenderRecView {
     Int08 enabled;         /* recording on (CLUSTER_DAMAGE not 0 and framebuffer copies possible) */
@@ -30,7 +39,11 @@ typedef struct Struct_RenderRecView {
                               texture or buffer changed under a draw of the frame */
     Int32 draws;           /* draws and clears recorded in the frame */
     Int32 changed;         /* of those, the ones that differ from the previous frame's */
-    RenderRecRect damage;  /* the redrawn area; empty when nothing changed */
+    RenderRecRect damage;  /* bounds of the redrawn area; empty when nothing changed */
+    Int32 rectNum;         /* the redrawn rectangles, disjoint or not; the whole screen when full */
+    RenderRecRect rects[RENDER_REC_RECTS_MAX];
+    Int08 toWindow;        /* the frame's target is the window's own framebuffer */
+    Int08 copiedAll;       /* the whole picture was copied to the target, not only the rectangles */
     UInt32 presents;       /* frames presented through the recorder since start */
 } RenderRecView;
 
@@ -44,6 +57,10 @@ void RenderRec_FrameEnd(void);
 void RenderRec_Present(void);
 /* The next present redraws the whole screen (render clean-up, new window size). */
 void RenderRec_Invalidate(void);
+/* Told by the presenter after each present: 1 when the target still holds the picture just copied
+ * to it (the window showed it without a buffer swap), so that the next present copies only what
+ * changed; 0 when the target's content is no longer known (after a swap). */
+void RenderRec_TargetKept(Int08 kept);
 
 /* Turns recording on or off for the following frames (start value from CLUSTER_DAMAGE). */
 void RenderRec_SetEnabled(Int08 on);

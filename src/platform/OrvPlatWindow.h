@@ -11,6 +11,7 @@ struct Struct_OrvPlat_Window {
     OrvPlat_WndProc             proc;
     struct OrvPlat_ThreadQueue* owner;   /* queue of the creating thread */
     void*                       native;  /* GLFWwindow*, GtkWidget*, ... */
+    Int08                       stale = 0;  /* render window: exposed or resized since its last swap */
 };
 
 /* The calling thread's queue, created on first use. */

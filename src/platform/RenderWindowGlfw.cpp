@@ -5,6 +5,7 @@
 
 #include <GLFW/glfw3.h>
 #define GLFW_EXPOSE_NATIVE_X11
+#define GLFW_EXPOSE_NATIVE_GLX
 #include <GLFW/glfw3native.h>
 
 static int mPlat_GlfwWindows = 0;
@@ -26,6 +27,10 @@ static void OrvPlat_GlfwKey(GLFWwindow* w, int key, int, int action, int)
     OrvPlat_PostMessage(OrvPlat_FromGlfw(w), ORV_MSG_KEYDOWN,
                         key == GLFW_KEY_ESCAPE ? ORV_KEY_ESCAPE : ORV_KEY_OTHER, key);
 }
+
+// The window's picture was lost or changed size: only a swap shows it whole again.
+static void OrvPlat_GlfwStale(GLFWwindow* w) { OrvPlat_FromGlfw(w)->stale = 1; }
+static void OrvPlat_GlfwResized(GLFWwindow* w, int, int) { OrvPlat_GlfwStale(w); }
 
 static void OrvPlat_GlfwPump(void) { glfwPollEvents(); }
 
@@ -58,10 +63,12 @@ OrvPlat_Window* OrvPlat_CreateRenderWindow(const char*, const char* title,
     if (gw == nullptr) return nullptr;
     glfwSetWindowPos(gw, x, y);
 
-    OrvPlat_Window* window = new OrvPlat_Window{proc, OrvPlat_CurrentQueue(), gw};
+    OrvPlat_Window* window = new OrvPlat_Window{proc, OrvPlat_CurrentQueue(), gw, 1};
     glfwSetWindowUserPointer(gw, window);
     glfwSetWindowCloseCallback(gw, OrvPlat_GlfwClose);
     glfwSetKeyCallback(gw, OrvPlat_GlfwKey);
+    glfwSetWindowRefreshCallback(gw, OrvPlat_GlfwStale);
+    glfwSetFramebufferSizeCallback(gw, OrvPlat_GlfwResized);
     if (mPlat_GlfwWindows++ == 0) OrvPlat_RegisterThreadPump(OrvPlat_GlfwPump, OrvPlat_GlfwWait);
     return window;
 }
@@ -72,6 +79,7 @@ void OrvPlat_ShowWindow(OrvPlat_Window* window)
     glfwShowWindow(gw);
     glfwSetWindowPos(gw, 0, 0);
     glfwFocusWindow(gw);
+    window->stale = 1;
 }
 
 Int08 OrvPlat_MakeContextCurrent(OrvPlat_Window* window)
@@ -86,6 +94,38 @@ void OrvPlat_ReleaseContext(void) { glfwMakeContextCurrent(nullptr); }
 void OrvPlat_SwapBuffers(OrvPlat_Window* window)
 {
     glfwSwapBuffers(static_cast<GLFWwindow*>(window->native));
+    window->stale = 0;
+}
+
+// GLX_MESA_copy_sub_buffer copies a rectangle of the back buffer to the window. Software Mesa
+// shows a swap by sending the whole window picture to the X server; this sends only the parts.
+typedef void (*OrvPlat_CopySubBufferFun)(Display*, GLXDrawable, int, int, int, int);
+
+static OrvPlat_CopySubBufferFun OrvPlat_CopySubBuffer(void)
+{
+    static int looked = 0;
+    static OrvPlat_CopySubBufferFun fun = nullptr;
+    if (!looked) {
+        looked = 1;
+        if (glfwExtensionSupported("GLX_MESA_copy_sub_buffer"))
+            fun = (OrvPlat_CopySubBufferFun)glfwGetProcAddress("glXCopySubBufferMESA");
+    }
+    return fun;
+}
+
+Int08 OrvPlat_PresentRects(OrvPlat_Window* window, const Recti* rects, Int32 rectNum)
+{
+    GLFWwindow* gw = static_cast<GLFWwindow*>(window->native);
+    const OrvPlat_CopySubBufferFun copy = OrvPlat_CopySubBuffer();
+    const GLXWindow drawable = glfwGetGLXWindow(gw);
+    if (window->stale || copy == nullptr || drawable == None) return 0;
+    int w = 0, h = 0;
+    glfwGetFramebufferSize(gw, &w, &h);
+    for (Int32 i = 0; i < rectNum; i++) {
+        const Recti& r = rects[i];
+        copy(glfwGetX11Display(), drawable, r.x, h - r.y - r.h, r.w, r.h);  // GLX counts rows from the bottom  // GLX counts rows from the bottom
+    }
+    return 1;
 }
 
 void OrvPlat_DestroyWindow(OrvPlat_Window* window)

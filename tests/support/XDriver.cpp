@@ -164,3 +164,27 @@ bool XDrv_WindowExists(const std::string& title)
     XSync(dpy, False);
     return XDrv_Search(dpy, DefaultRootWindow(dpy), title) != 0;
 }
+
+std::vector<unsigned char> XDrv_Capture(unsigned long window)
+{
+    std::vector<unsigned char> rgb;
+    Display* d = XOpenDisplay(nullptr);
+    if (d == nullptr) return rgb;
+    XWindowAttributes at;
+    if (XGetWindowAttributes(d, window, &at)) {
+        XImage* img = XGetImage(d, window, 0, 0, at.width, at.height, AllPlanes, ZPixmap);
+        if (img != nullptr) {
+            rgb.reserve((size_t)at.width * at.height * 3);
+            for (int y = 0; y < at.height; y++)
+                for (int x = 0; x < at.width; x++) {
+                    unsigned long p = XGetPixel(img, x, y);
+                    rgb.push_back((p >> 16) & 0xFF);
+                    rgb.push_back((p >> 8) & 0xFF);
+                    rgb.push_back(p & 0xFF);
+                }
+            XDestroyImage(img);
+        }
+    }
+    XCloseDisplay(d);
+    return rgb;
+}

@@ -5,6 +5,7 @@
 #define XDRIVER_H
 
 #include <string>
+#include <vector>
 
 struct XDrv_Geometry { int x, y, w, h; bool viewable; };
 
@@ -25,6 +26,8 @@ void XDrv_MovePointer(int x, int y);
 void XDrv_Click(int x, int y);
 /* Asks the window to close the way a window manager's close box does (WM_DELETE_WINDOW). */
 void XDrv_Close(unsigned long window);
+/* The window's pixels as the screen shows them, RGB from the top row; empty when it cannot be read. */
+std::vector<unsigned char> XDrv_Capture(unsigned long window);
 /* True while a window with this title exists. */
 bool XDrv_WindowExists(const std::string& title);
 
