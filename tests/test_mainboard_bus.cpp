@@ -294,7 +294,9 @@ TEST_F(MainBoardBus, BurstOfGarbageChangesNothingAndEveryPollStaysBounded)
     UInt32 accepted = s1.Accepted - s0.Accepted;
     // The kernel's drop count rides on the next datagram taken in. When garbage still queued after
     // the drops brought it, no collecting frame was needed; otherwise the last one sent got in.
-    if (kicks > 0) EXPECT_GE(accepted, 1u);
+    if (kicks > 0) {
+        EXPECT_GE(accepted, 1u);
+    }
     EXPECT_LE(accepted, kicks) << "only collecting frames were taken";
     EXPECT_EQ(refused + (s1.Dropped - s0.Dropped) + accepted, kBurst + kicks)
         << "every datagram accounted for, once";
