@@ -23,6 +23,9 @@ mkdir -p "$out"
 rm -f "$out"/*.png
 
 pace=${E2E_PACE:-1}
+# GTK's accessibility bridge would fork the cluster to start an accessibility bus that a private
+# X server does not have; the child keeps the cluster's listening sockets.
+export NO_AT_BRIDGE=1
 # Waits up to $2 seconds (whole, times E2E_PACE) for the text $3 in the file $1. The time-out is a
 # deadline on the clock: on a busy machine each look takes far longer than its pause.
 wait_for() {
