@@ -4,8 +4,8 @@
 // (every measured frame animating as at 60 frames per second):
 // "before" with the drawing shortcuts and the damage-limited redraw switched off, "after" with them
 // on, with the share of the screen the damage-limited redraw drew again. Then the frame profiler's
-// table of the busiest page (the first) and of the page slowest on screen "after", if another. Before the pages and after them it tours
-// every screen and prints the resident memory.
+// table of the busiest page (the first) and of the page slowest on screen "after", if another.
+// Before the pages and after them it tours every screen and prints the resident memory.
 // With --elements it then prints the older break-down: each heavy page beside itself with its
 // elements left out (empty slots), and the power-on times.
 // Prints figures; asserts nothing.

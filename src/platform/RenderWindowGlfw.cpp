@@ -123,7 +123,7 @@ Int08 OrvPlat_PresentRects(OrvPlat_Window* window, const Recti* rects, Int32 rec
     glfwGetFramebufferSize(gw, &w, &h);
     for (Int32 i = 0; i < rectNum; i++) {
         const Recti& r = rects[i];
-        copy(glfwGetX11Display(), drawable, r.x, h - r.y - r.h, r.w, r.h);  // GLX counts rows from the bottom  // GLX counts rows from the bottom
+        copy(glfwGetX11Display(), drawable, r.x, h - r.y - r.h, r.w, r.h);  // GLX counts rows from the bottom
     }
     return 1;
 }
