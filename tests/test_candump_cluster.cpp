@@ -3,52 +3,23 @@
 // it to, and away from the picture it showed before.
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
 #include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <netinet/in.h>
 #include <spawn.h>
 #include <string>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
+#include "support/LoopbackPort.h"
+#include "support/TestWait.h"
 #include "support/XDriver.h"
 
 extern char** environ;
 
 namespace {
-
-// Binds a loopback UDP socket to the port (0: any free one); the port bound, or -1.
-int BindUdpPort(int port)
-{
-    int fd = socket(AF_INET6, SOCK_DGRAM, 0);
-    sockaddr_in6 a{};
-    a.sin6_family = AF_INET6;
-    a.sin6_addr = in6addr_loopback;
-    a.sin6_port = htons((uint16_t)port);
-    socklen_t len = sizeof a;
-    int bound = -1;
-    if (bind(fd, (sockaddr*)&a, sizeof a) == 0 && getsockname(fd, (sockaddr*)&a, &len) == 0) bound = ntohs(a.sin6_port);
-    close(fd);
-    return bound;
-}
-
-// A loopback UDP port that was free a moment ago.
-int FreeUdpPort() { return BindUdpPort(0); }
-
-// Waits up to timeoutMs for someone to bind the port: the cluster's bus is open.
-bool WaitUntilBound(int port, int timeoutMs)
-{
-    for (int waited = 0; waited < timeoutMs; waited += 50) {
-        if (BindUdpPort(port) < 0) return true;
-        usleep(50000);
-    }
-    return false;
-}
 
 pid_t Spawn(const std::vector<std::string>& args)
 {
@@ -94,14 +65,15 @@ Pictures PlayIntoCluster(const std::string& file, const std::string& base)
     Pictures p;
     char cluster[PATH_MAX], mbsim[PATH_MAX];
     if (realpath("./cluster", cluster) == nullptr || realpath("./mb-sim", mbsim) == nullptr) return p;
-    const int port = FreeUdpPort();
+    const int port = LoopbackFreeUdpPort();
     const std::string addr = "[::1]:" + std::to_string(port);
     setenv("CLUSTER_MB_ADDR", addr.c_str(), 1);
     pid_t pid = Spawn({cluster});
     unsetenv("CLUSTER_MB_ADDR");
     unsigned long window = XDrv_FindWindow("Render", 10000);
     // The bus opens after the window, later still on a slow or instrumented build.
-    if (window != 0 && WaitUntilBound(port, 30000)) {
+    const bool busOpen = window != 0 && WaitFor([port] { return LoopbackUdpBind(port) < 0; }, 30000);
+    if (busOpen) {
         sleep(2);  // the power-off page is drawn
         p.before = XDrv_Capture(window);
         pid_t sim = Spawn({mbsim, "-q", "-b", base, "-a", addr, file});

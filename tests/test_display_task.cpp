@@ -6,6 +6,7 @@
 
 #include "OrvTask/DisplayRender.h"
 #include "lib/OrvGL.h"
+#include "support/TestWait.h"
 #include "support/XDriver.h"
 
 namespace {
@@ -32,20 +33,6 @@ void* CountingQuit(void*)
     return nullptr;
 }
 
-bool WaitFor(const std::atomic<int>& value, int atLeast, int timeoutMs)
-{
-    auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (value < atLeast && Clock::now() < deadline) OrvPlat_SleepMs(5);
-    return value >= atLeast;
-}
-
-bool WaitForAppQuit(int timeoutMs)
-{
-    auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (OrvShared_Load(globAppQuit) != 1 && Clock::now() < deadline) OrvPlat_SleepMs(5);
-    return OrvShared_Load(globAppQuit) == 1;
-}
-
 class DisplayTaskTest : public ::testing::Test {
 protected:
     unsigned long window = 0;
@@ -67,7 +54,7 @@ protected:
     // Stop after the worker has ended: it must return at once, having found the one post.
     void ExpectEndedOnce()
     {
-        ASSERT_TRUE(WaitForAppQuit(2000));
+        ASSERT_TRUE(WaitFor([] { return OrvShared_Load(globAppQuit) == 1; }, 2000));
         auto start = Clock::now();
         gDisplayRender.Stop();
         EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1500));
@@ -96,13 +83,13 @@ TEST_F(DisplayTaskTest, EscapeEndsTheLoopAndPostsTheQuitSemaphoreOnce)
     EXPECT_EQ(g.w, 1920);
     EXPECT_EQ(g.h, 720);
     EXPECT_TRUE(g.viewable);
-    EXPECT_TRUE(WaitFor(gRenderCalls, 3, 3000)) << "the loop renders on idle passes";
+    EXPECT_TRUE(WaitFor([&] { return gRenderCalls >= 3; }, 3000)) << "the loop renders on idle passes";
 
     XDrv_PressKey(window, "a");
     OrvPlat_SleepMs(200);
     EXPECT_EQ(OrvShared_Load(globAppQuit), 0) << "other keys do nothing";
     int before = gRenderCalls;
-    EXPECT_TRUE(WaitFor(gRenderCalls, before + 2, 2000)) << "and rendering goes on";
+    EXPECT_TRUE(WaitFor([&] { return gRenderCalls >= before + 2; }, 2000)) << "and rendering goes on";
 
     XDrv_PressKey(window, "Escape");
     ExpectEndedOnce();
@@ -124,7 +111,7 @@ TEST_F(DisplayTaskTest, CloseBoxEndsTheApplication)
 TEST_F(DisplayTaskTest, StopRequestEndsTheLoopAndTheQuitFunctionStillRuns)
 {
     Start(CountingRender);
-    ASSERT_TRUE(WaitFor(gRenderCalls, 1, 3000));
+    ASSERT_TRUE(WaitFor([&] { return gRenderCalls >= 1; }, 3000));
     gDisplayRender.TryStop();
     ExpectEndedOnce();
     EXPECT_EQ(OrvShared_Load(globAppQuit), 1) << "the worker raises it when it ends";

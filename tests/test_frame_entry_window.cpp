@@ -12,19 +12,12 @@
 #include "OrvTask/MainBoardCommunication.h"
 #include "Protocol/MainBoard_IIC_App.h"
 #include "Protocol/MainBoard_IIC_Sys.h"
+#include "lib/OrvShared.h"
 #include "support/MbSignalSnapshot.h"
+#include "support/TestWait.h"
 #include "support/XDriver.h"
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    for (int waited = 0; waited < timeoutMs; waited += 10) {
-        if (done()) return true;
-        OrvPlat_SleepMs(10);
-    }
-    return done();
-}
 
 std::string StatusLine(void)
 {
@@ -75,20 +68,21 @@ protected:
 TEST_F(FrameEntryWindow, TypedFramesChangeTheSignals)
 {
     // The initial texts were decoded while the window was built, before the status line existed.
-    EXPECT_TRUE(WaitFor([] { return Speed == 0x09 && Battery == 0x40; })) << "Speed " << (int)Speed;
+    EXPECT_TRUE(WaitFor([] { return OrvShared_Load(Speed) == 0x09 && OrvShared_Load(Battery) == 0x40; }))
+        << "Speed " << (int)OrvShared_Load(Speed);
     EXPECT_EQ(StatusLine(), "status");
-    EXPECT_EQ(srcDataBuf[0x0D][0].value, 0x50);
-    EXPECT_EQ(srcDataBuf[0x0E][0].value, 0x00);
+    EXPECT_EQ(OrvShared_Load(srcDataBuf[0x0D][0].value), 0x50);
+    EXPECT_EQ(OrvShared_Load(srcDataBuf[0x0E][0].value), 0x00);
 
     TypeIntoField(0, "78 5");
-    EXPECT_TRUE(WaitFor([] { return Speed == 0x78 && Battery == 0x50; }))
-        << "Speed " << (int)Speed << " Battery " << (int)Battery;
+    EXPECT_TRUE(WaitFor([] { return OrvShared_Load(Speed) == 0x78 && OrvShared_Load(Battery) == 0x50; }))
+        << "Speed " << (int)OrvShared_Load(Speed) << " Battery " << (int)OrvShared_Load(Battery);
     EXPECT_TRUE(WaitFor([] { return StatusLine() == "F_0x00 :78 50 00 00 00 00 00 00"; })) << StatusLine();
 
     TypeIntoField(2, "1 2 3");
     EXPECT_TRUE(WaitFor([] { return StatusLine() == "F_0x02 :10 20 30 00 00 00 00 00"; })) << StatusLine();
     const UInt08 frame2[8] = {0x10, 0x20, 0x30, 0, 0, 0, 0, 0};
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(srcDataBuf[2][k].value, frame2[k]) << "byte " << k;
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(OrvShared_Load(srcDataBuf[2][k].value), frame2[k]) << "byte " << k;
     EXPECT_EQ(DateDay, 0x10 + 1);
     EXPECT_EQ(DateMonth, 0x0 + 1);
 
@@ -97,8 +91,8 @@ TEST_F(FrameEntryWindow, TypedFramesChangeTheSignals)
     MbSignalSnapshot before = MbTakeSnapshot();
     TypeIntoField(14, "ff ff ff ff ff ff ff ff");
     TypeIntoField(5, "22");
-    EXPECT_TRUE(WaitFor([] { return RadarSpacingF1 == 0x22; }));
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(srcDataBuf[14][k].value, 0) << "byte " << k;
+    EXPECT_TRUE(WaitFor([] { return OrvShared_Load(RadarSpacingF1) == 0x22; }));
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(OrvShared_Load(srcDataBuf[14][k].value), 0) << "byte " << k;
     std::vector<std::string> changed = MbChangedSignals(before, MbTakeSnapshot());
     EXPECT_EQ(changed, (std::vector<std::string>{"RadarSpacingF1", "RadarSpacingF2", "RadarSpacingF3",
                                                  "RadarSpacingF4", "RadarSpacingB1", "RadarSpacingB2",
@@ -109,30 +103,31 @@ TEST_F(FrameEntryWindow, TypedFramesChangeTheSignals)
 TEST_F(FrameEntryWindow, RefusedEntryKeepsTheStoredBytesAndSaysWhy)
 {
     TypeIntoField(0, "64");
-    ASSERT_TRUE(WaitFor([] { return Speed == 0x64; }));
+    ASSERT_TRUE(WaitFor([] { return OrvShared_Load(Speed) == 0x64; }));
     TypeIntoField(0, "0x12");  // the field turns x into X
     EXPECT_TRUE(WaitFor([] { return StatusLine() == "F_0x00 :rejected, 'X' is not a hex digit"; }))
         << StatusLine();
     // "0" was the last accepted text of the field: its bytes stay stored.
-    EXPECT_EQ(srcDataBuf[0][0].value, 0x00);
+    EXPECT_EQ(OrvShared_Load(srcDataBuf[0][0].value), 0x00);
     EXPECT_EQ(Speed, 0);
 
     TypeIntoField(1, "1ff");
     EXPECT_TRUE(WaitFor([] { return StatusLine() == "F_0x01 :rejected, 1FF is above FF"; })) << StatusLine();
-    EXPECT_EQ(srcDataBuf[1][0].value, 0x1F) << "the bytes of \"1F\" stay";
+    EXPECT_EQ(OrvShared_Load(srcDataBuf[1][0].value), 0x1F) << "the bytes of \"1F\" stay";
 }
 
 TEST_F(FrameEntryWindow, OtherWindowEventsDecodeTheStoredFramesAgain)
 {
-    ASSERT_TRUE(WaitFor([] { return Speed == 0x09; }));
+    ASSERT_TRUE(WaitFor([] { return OrvShared_Load(Speed) == 0x09; }));
     // Something other than the codec overwrote a signal; the next window event restores it from
     // the stored frame.
-    Speed = 200;
-    for (int k = 0; k < 5 && Speed == 200; ++k) {
+    OrvShared_Store(Speed, 200);
+    for (int k = 0; k < 5 && OrvShared_Load(Speed) == 200; ++k) {
         XDrv_MovePointer(originX + 300 + 20 * k, originY + 100 + 10 * k);
         OrvPlat_SleepMs(50);
     }
-    EXPECT_TRUE(WaitFor([] { return Speed == 0x09; })) << "Speed " << (int)Speed;
+    EXPECT_TRUE(WaitFor([] { return OrvShared_Load(Speed) == 0x09; }))
+        << "Speed " << (int)OrvShared_Load(Speed);
 }
 
 TEST_F(FrameEntryWindow, EscapeEndsTheApplication)

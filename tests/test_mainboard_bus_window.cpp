@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <netinet/in.h>
@@ -18,26 +17,13 @@
 #include "OrvTask/MainBoardCommunication.h"
 #include "Protocol/MainBoard_Bus.h"
 #include "Protocol/MainBoard_IIC_App.h"
+#include "lib/OrvShared.h"
 #include "platform/OrvPlatform.h"
+#include "support/LoopbackPort.h"
+#include "support/TestWait.h"
 #include "support/XDriver.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// A free port of the IPv6 loopback, for this test's bus.
-UInt16 FreePort()
-{
-    int fd = socket(AF_INET6, SOCK_DGRAM, 0);
-    struct sockaddr_in6 a = {};
-    a.sin6_family = AF_INET6;
-    a.sin6_addr = in6addr_loopback;
-    bind(fd, reinterpret_cast<struct sockaddr*>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    getsockname(fd, reinterpret_cast<struct sockaddr*>(&a), &len);
-    close(fd);
-    return ntohs(a.sin6_port);
-}
 
 int Connect(UInt16 port)
 {
@@ -81,13 +67,6 @@ std::string StatusLine()
     return text;
 }
 
-bool WaitForField(UInt08 frame, const std::string& text, int timeoutMs)
-{
-    auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (Field(frame) != text && Clock::now() < deadline) OrvPlat_SleepMs(5);
-    return Field(frame) == text;
-}
-
 class BusWindowTest : public ::testing::Test {
 protected:
     UInt16 port = 0;
@@ -96,7 +75,7 @@ protected:
     void SetUp() override
     {
         OrvPlat_InitProcess("test_mainboard_bus_window");
-        port = FreePort();
+        port = (UInt16)LoopbackFreeUdpPort();
         setenv(MB_BUS_ENV_ADDR, ("[::1]:" + std::to_string(port)).c_str(), 1);
         OrvShared_Store(globAppQuit, 0);
         ASSERT_EQ(gMainBoardCommunication.Init(), 1);
@@ -104,9 +83,7 @@ protected:
         window = XDrv_FindWindow("ComCtrl", 5000);
         ASSERT_NE(window, 0u);
         // The worker opens the bus once its window is built.
-        auto deadline = Clock::now() + std::chrono::seconds(5);
-        while (!MB_BUS_IsOpen() && Clock::now() < deadline) OrvPlat_SleepMs(5);
-        ASSERT_EQ(MB_BUS_IsOpen(), 1);
+        ASSERT_TRUE(WaitFor([] { return MB_BUS_IsOpen() == 1; }));
     }
 
     void TearDown() override
@@ -130,18 +107,18 @@ TEST_F(BusWindowTest, BusFrameIsDecodedAnsweredAndShownInItsField)
     ASSERT_EQ(answer.size(), (size_t)MB_BUS_DGRAM_LEN) << "the worker serves the bus";
     EXPECT_EQ(answer[0], 0x00);
     EXPECT_EQ(answer[9], MB_BUS_Checksum(answer[0], answer.data() + 1));
-    EXPECT_EQ(Speed, 0x78);
-    EXPECT_EQ(Gear, GEAR_D);
-    EXPECT_TRUE(WaitForField(0x00, "78 50 00 7D 01 40 09 32", 2000)) << Field(0x00);
+    EXPECT_EQ(OrvShared_Load(Speed), 0x78);
+    EXPECT_EQ(OrvShared_Load(Gear), GEAR_D);
+    EXPECT_TRUE(WaitFor([] { return Field(0x00) == "78 50 00 7D 01 40 09 32"; }, 2000)) << Field(0x00);
 
     // Field 0x0E feeds no signal, but it shows its frame too.
     SendFrame(board, 0x0E, {0xA0, 0xB1, 0xC2, 0xD3, 0xE4, 0xF5, 0x06, 0x17});
     EXPECT_EQ(AwaitAnswer(board, 5000).size(), (size_t)MB_BUS_DGRAM_LEN);
-    EXPECT_TRUE(WaitForField(0x0E, "A0 B1 C2 D3 E4 F5 06 17", 2000)) << Field(0x0E);
+    EXPECT_TRUE(WaitFor([] { return Field(0x0E) == "A0 B1 C2 D3 E4 F5 06 17"; }, 2000)) << Field(0x0E);
 
     // Typed input would have written "F_0x00 :..." into the status line.
     EXPECT_EQ(StatusLine(), statusBefore);
-    EXPECT_EQ(Speed, 0x78) << "the new text was not parsed back over the frame";
+    EXPECT_EQ(OrvShared_Load(Speed), 0x78) << "the new text was not parsed back over the frame";
     close(board);
 }
 
@@ -159,12 +136,10 @@ TEST_F(BusWindowTest, WindowAnswersTheKeyboardDuringAGarbageBurst)
         if (i == 50000) XDrv_PressKey(window, "Escape");
     }
     // Escape ends the worker; the task then stops at once instead of waiting out its time-out.
-    auto deadline = Clock::now() + std::chrono::seconds(5);
-    while (OrvShared_Load(globAppQuit) != 1 && Clock::now() < deadline) OrvPlat_SleepMs(5);
-    EXPECT_EQ(OrvShared_Load(globAppQuit), 1);
+    EXPECT_TRUE(WaitFor([] { return OrvShared_Load(globAppQuit) == 1; }));
     gMainBoardCommunication.Stop();
     EXPECT_EQ(gMainBoardCommunication.GetState(), OrvTask_Stop);
-    EXPECT_EQ(Speed, 0x32) << "no garbage reached the signals";
+    EXPECT_EQ(OrvShared_Load(Speed), 0x32) << "no garbage reached the signals";
     EXPECT_TRUE(AwaitAnswer(board, 100).empty()) << "and none was answered";
     close(board);
 }

@@ -1,5 +1,6 @@
 // Every vehicle signal read into one list, so that a test can see that an action changed nothing
-// (or name the signal it did change).
+// (or name the signal it did change). The main-board worker may be decoding meanwhile, so every
+// signal is read as the render thread reads it, atomically.
 #ifndef MB_SIGNAL_SNAPSHOT_H
 #define MB_SIGNAL_SNAPSHOT_H
 
@@ -8,14 +9,15 @@
 #include <vector>
 
 #include "Protocol/MainBoard_IIC_App.h"
+#include "lib/OrvShared.h"
 
 typedef std::vector<std::pair<std::string, long>> MbSignalSnapshot;
 
 inline MbSignalSnapshot MbTakeSnapshot(void)
 {
     MbSignalSnapshot s;
-#define MB_SNAP(x) s.emplace_back(#x, (long)(x))
-#define MB_SNAP_UN(x) s.emplace_back(#x, (long)(x).value)
+#define MB_SNAP(x) s.emplace_back(#x, (long)OrvShared_Load(x))
+#define MB_SNAP_UN(x) s.emplace_back(#x, (long)OrvShared_Load((x).value))
     MB_SNAP(Speed); MB_SNAP(SpeedWarn); MB_SNAP(SpeedLimit); MB_SNAP(Gear); MB_SNAP(Power);
     MB_SNAP(WorkMode); MB_SNAP(CruiseState); MB_SNAP(VuskSpeed); MB_SNAP(ACCstate);
     MB_SNAP(Battery); MB_SNAP(TripRange); MB_SNAP(ChargingState); MB_SNAP(ChargingTips);

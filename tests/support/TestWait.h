@@ -1,0 +1,27 @@
+/* Waiting in a test for something another thread or process brings about: a condition polled
+ * with a time-out, so a slow machine makes the test slower, never wrong. */
+#ifndef TEST_WAIT_H
+#define TEST_WAIT_H
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+/* Milliseconds since t on the steady clock. */
+inline long long MsSince(std::chrono::steady_clock::time_point t)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t).count();
+}
+
+/* Polls pred every 5 ms; false when it has not held within timeoutMs. */
+inline bool WaitFor(const std::function<bool()>& pred, int timeoutMs = 5000)
+{
+    const auto start = std::chrono::steady_clock::now();
+    while (!pred()) {
+        if (MsSince(start) > timeoutMs) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+#endif
