@@ -9,7 +9,8 @@
 #   tsan  ThreadSanitizer: the integration tests where threads share the stores and flags (the
 #         head-unit link with hostile peers, the upgrade transfer, the main-board bus, the resource
 #         loader), the render loop beside the link workers (the display task, the head-unit
-#         documents reaching the panels, the main-board worker with its window) and the whole
+#         documents reaching the panels, the main-board worker with its window, fed by the bus
+#         and by typing) and the whole
 #         cluster with both links in the phone, voice and upgrade end-to-end scripts (their
 #         screen grabs wait longer: E2E_PACE). Any report fails the run.
 #   scripts/sanitize.sh [asan] [tsan]     (both when none is named)
@@ -43,7 +44,7 @@ PIXEL_COMPARISON='^(Scenarios/DamageScenario|Drives/DamageDrive)\.'
 TSAN_TESTS=(test_cdu_link test_cdu_hostile test_cdu_task test_ota_upgrade test_hu_sim test_mainboard_bus
             test_resource_loader)
 # Render loops beside link workers; they open windows on a private X server with software OpenGL.
-TSAN_GUI_TESTS=(test_display_task test_info_modules_e2e test_mainboard_bus_window)
+TSAN_GUI_TESTS=(test_display_task test_info_modules_e2e test_mainboard_bus_window test_frame_entry_window)
 # The end-to-end scripts run the cluster, mb-sim and hu-sim of the build; the instrumented
 # cluster draws several times slower, so their grabs wait E2E_PACE times longer.
 TSAN_E2E='^e2e_(phone_answer|voice|upgrade)$'

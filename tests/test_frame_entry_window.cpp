@@ -83,8 +83,8 @@ TEST_F(FrameEntryWindow, TypedFramesChangeTheSignals)
     EXPECT_TRUE(WaitFor([] { return StatusLine() == "F_0x02 :10 20 30 00 00 00 00 00"; })) << StatusLine();
     const UInt08 frame2[8] = {0x10, 0x20, 0x30, 0, 0, 0, 0, 0};
     for (int k = 0; k < 8; ++k) EXPECT_EQ(OrvShared_Load(srcDataBuf[2][k].value), frame2[k]) << "byte " << k;
-    EXPECT_EQ(DateDay, 0x10 + 1);
-    EXPECT_EQ(DateMonth, 0x0 + 1);
+    EXPECT_EQ(OrvShared_Load(DateDay), 0x10 + 1);
+    EXPECT_EQ(OrvShared_Load(DateMonth), 0x0 + 1);
 
     // Field 0x0E takes the text but feeds nothing. A frame typed afterwards into field 0x05 shows
     // when everything before it has been handled.
@@ -109,7 +109,7 @@ TEST_F(FrameEntryWindow, RefusedEntryKeepsTheStoredBytesAndSaysWhy)
         << StatusLine();
     // "0" was the last accepted text of the field: its bytes stay stored.
     EXPECT_EQ(OrvShared_Load(srcDataBuf[0][0].value), 0x00);
-    EXPECT_EQ(Speed, 0);
+    EXPECT_EQ(OrvShared_Load(Speed), 0);
 
     TypeIntoField(1, "1ff");
     EXPECT_TRUE(WaitFor([] { return StatusLine() == "F_0x01 :rejected, 1FF is above FF"; })) << StatusLine();

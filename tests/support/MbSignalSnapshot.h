@@ -26,15 +26,18 @@ inline MbSignalSnapshot MbTakeSnapshot(void)
     MB_SNAP(TripSinceIGON); MB_SNAP(TripASinceCharging); MB_SNAP(TimeSinceIGON);
     MB_SNAP(TimeASinceCharging); MB_SNAP(TimeAVD); MB_SNAP(TimeBVD); MB_SNAP(AvgElectricCost);
     MB_SNAP(AccAvgElectricCost); MB_SNAP(EnergyCostIdx); MB_SNAP(EnergyCostIdx0);
-    for (int k = 0; k < 100; ++k) s.emplace_back("EnergyCostP100m[" + std::to_string(k) + "]", EnergyCostP100m[k]);
+    for (int k = 0; k < 100; ++k)
+        s.emplace_back("EnergyCostP100m[" + std::to_string(k) + "]", OrvShared_Load(EnergyCostP100m[k]));
     MB_SNAP(LeftModuleID); MB_SNAP(RightModuleID); MB_SNAP(LeftListCursor); MB_SNAP(RightListCursor);
     MB_SNAP(MenuID); MB_SNAP(MenuLastID); MB_SNAP(MenuLstCursor); MB_SNAP_UN(MenuLstFlg);
     MB_SNAP(MenuTemperature); MB_SNAP(MenuWindyPower); MB_SNAP(MenuBrightness);
     MB_SNAP_UN(MenuMediaSrcState); MB_SNAP_UN(MenuMediaSrcFlg); MB_SNAP(MenuWindyMode);
     MB_SNAP(MenuLeftId);
-    for (int k = 0; k < MENU_LEFT_NUM; ++k) s.emplace_back("MenuLeftValue[" + std::to_string(k) + "]", MenuLeftValue[k]);
+    for (int k = 0; k < MENU_LEFT_NUM; ++k)
+        s.emplace_back("MenuLeftValue[" + std::to_string(k) + "]", OrvShared_Load(MenuLeftValue[k]));
     MB_SNAP(HintID); MB_SNAP(AlarmID); MB_SNAP(AlarmOption); MB_SNAP(IicComStatus);
-    for (int k = 0; k < 8; ++k) s.emplace_back("Indicator[" + std::to_string(k) + "]", Indicator[k].value);
+    for (int k = 0; k < 8; ++k)
+        s.emplace_back("Indicator[" + std::to_string(k) + "]", OrvShared_Load(Indicator[k].value));
     MB_SNAP(IND_FONT_COLLOSION); MB_SNAP(IND_LANE_WARNING); MB_SNAP(IND_BLIND_AUXILIARY);
     MB_SNAP(IND_REAR_AUXILIARY); MB_SNAP(IND_ACC_FAILURE); MB_SNAP(IND_BAT_LACK); MB_SNAP(IndMute);
     MB_SNAP(RadarSpacingF0); MB_SNAP(RadarSpacingF1); MB_SNAP(RadarSpacingF2); MB_SNAP(RadarSpacingF3);
