@@ -10,9 +10,8 @@
 #         head-unit link with hostile peers, the upgrade transfer, the main-board bus, the resource
 #         loader), the render loop beside the link workers (the display task, the head-unit
 #         documents reaching the panels, the main-board worker with its window, fed by the bus
-#         and by typing) and the whole
-#         cluster with both links in the phone, voice and upgrade end-to-end scripts (their
-#         screen grabs wait longer: E2E_PACE). Any report fails the run.
+#         and by typing) and the whole cluster with both links in the phone, voice and upgrade
+#         end-to-end scripts (their screen grabs wait longer: E2E_PACE). Any report fails the run.
 #   scripts/sanitize.sh [asan] [tsan]     (both when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
