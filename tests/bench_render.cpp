@@ -78,14 +78,11 @@ int main(int argc, char** argv)
 {
     int frames = argc > 1 ? atoi(argv[1]) : 30;
     if (frames <= 0) frames = 30;
-    if (!RenderTestGl_Open()) {
-        puts("bench_render: no OpenGL context (run under a display, e.g. xvfb-run)");
-        return 1;
-    }
+    if (!RenderTestGl_OpenBesideRes(argv[0], "bench_render")) return 1;
     Once_LoadShaderProgram(Prgm_Simple_Texture);
     Once_LoadShaderProgram(Prgm_Simple_Font);
     if (shader[Prgm_Simple_Texture] == 0xFFFFFFFF || shader[Prgm_Simple_Font] == 0xFFFFFFFF) {
-        puts("bench_render: shader programs missing (run from the build's bin/ directory)");
+        puts("bench_render: the shader programs did not build");
         return 1;
     }
     SetPerspectiveParameters(10.0f, 1920, 720, 100.0f, 200.0f);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 #include "OrvRender/RenderState.h"
 #include "OrvRender/RenderUtils.h"
@@ -10,6 +11,7 @@
 #include "OrvRender/Res_TxtBasic.h"
 #include "lib/OrvGL.h"
 #include "lib/OrvMatrix.h"
+#include "platform/OrvPlatform.h"
 #include "platform/OrvRenderWindow.h"
 
 static OrvPlat_Window* mTestGl_Window = nullptr;
@@ -52,6 +54,21 @@ bool RenderTestGl_Open()
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
+    return true;
+}
+
+bool RenderTestGl_OpenBesideRes(const char* argv0, const char* name)
+{
+    OrvPlat_InitProcess(argv0);
+    // Without its pictures and shaders the page draws nothing, and its frame times would mean nothing.
+    if (access("Res/shader/prog_texture.vp", R_OK) != 0) {
+        fprintf(stderr, "%s: no Res/ beside the program (build the res target)\n", name);
+        return false;
+    }
+    if (!RenderTestGl_Open()) {
+        fprintf(stderr, "%s: no OpenGL context (run under a display, e.g. xvfb-run)\n", name);
+        return false;
+    }
     return true;
 }
 

@@ -14,6 +14,10 @@
 /* Opens the window and the framebuffer object (1920 x 720 RGBA, 16-bit depth) once per process;
  * false when no display or no framebuffer objects. */
 bool RenderTestGl_Open();
+/* For the benchmarks, started from anywhere: enters the executable's folder, where ./Res/ lies, as
+ * the cluster does, then opens as RenderTestGl_Open. False, with the reason on stderr after the
+ * program's name, when Res/ is missing or there is no display. */
+bool RenderTestGl_OpenBesideRes(const char* argv0, const char* name);
 /* Destroys the framebuffer object and the window. */
 void RenderTestGl_Close();
 
