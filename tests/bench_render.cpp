@@ -78,7 +78,7 @@ int main(int argc, char** argv)
 {
     int frames = argc > 1 ? atoi(argv[1]) : 30;
     if (frames <= 0) frames = 30;
-    if (!RenderTestGl_OpenBesideRes(argv[0], "bench_render")) return 1;
+    if (!RenderTestGl_OpenBesideRes(argv[0])) return 1;
     Once_LoadShaderProgram(Prgm_Simple_Texture);
     Once_LoadShaderProgram(Prgm_Simple_Font);
     if (shader[Prgm_Simple_Texture] == 0xFFFFFFFF || shader[Prgm_Simple_Font] == 0xFFFFFFFF) {

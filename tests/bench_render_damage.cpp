@@ -48,7 +48,7 @@ static Figures Measure(bool damage, bool moving, int frames)
 int main(int argc, char** argv)
 {
     const int frames = argc > 1 ? atoi(argv[1]) : 120;
-    if (frames <= 0 || !RenderTestGl_OpenBesideRes(argv[0], "bench_render_damage")) return 1;
+    if (frames <= 0 || !RenderTestGl_OpenBesideRes(argv[0])) return 1;
     Snapshot_Begin();
     if (!Run("frame 02 2E FE 05 1A 76 00 00 00") || !Run("frame 00 00 50 00 7D 04 40 09 00") || !Run("wait 5500") ||
         !Run("frame 00 78 50 64 7D 01 40 09 50") || !Run("frame 01 FF FF FF FF F7 FF FF 9F") || !Run("wait 1000"))

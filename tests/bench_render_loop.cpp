@@ -634,7 +634,7 @@ int main(int argc, char** argv)
         else frames = atoi(argv[i]);
     }
     if (frames < 1) frames = 1;
-    if (!RenderTestGl_OpenBesideRes(argv[0], "bench_render_loop")) return 1;
+    if (!RenderTestGl_OpenBesideRes(argv[0])) return 1;
     Snapshot_Begin();
     Run("frames 1");  // first-call set-up, power-off page
     OrvPlat_ReleaseTick();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 #include "OrvRender/RenderState.h"
@@ -57,11 +58,13 @@ bool RenderTestGl_Open()
     return true;
 }
 
-bool RenderTestGl_OpenBesideRes(const char* argv0, const char* name)
+bool RenderTestGl_OpenBesideRes(const char* argv0)
 {
     OrvPlat_InitProcess(argv0);
+    const char* slash = strrchr(argv0, '/');
+    const char* name = slash != nullptr ? slash + 1 : argv0;
     // Without its pictures and shaders the page draws nothing, and its frame times would mean nothing.
-    if (access("Res/shader/prog_texture.vp", R_OK) != 0) {
+    if (access(path_shader[2 * Prgm_Simple_Texture], R_OK) != 0) {
         fprintf(stderr, "%s: no Res/ beside the program (build the res target)\n", name);
         return false;
     }

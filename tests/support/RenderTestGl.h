@@ -17,7 +17,7 @@ bool RenderTestGl_Open();
 /* For the benchmarks, started from anywhere: enters the executable's folder, where ./Res/ lies, as
  * the cluster does, then opens as RenderTestGl_Open. False, with the reason on stderr after the
  * program's name, when Res/ is missing or there is no display. */
-bool RenderTestGl_OpenBesideRes(const char* argv0, const char* name);
+bool RenderTestGl_OpenBesideRes(const char* argv0);
 /* Destroys the framebuffer object and the window. */
 void RenderTestGl_Close();
 
